@@ -1,18 +1,4 @@
-# Cross-compiles for 32-bit Windows with Debian's mingw-w64.
-# The -posix compilers are used because the win32-threads build of libstdc++ has no
-# std::mutex or std::thread.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles the shipped 32-bit Windows program with Debian's mingw-w64.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(ZEMBRIX_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${ZEMBRIX_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${ZEMBRIX_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${ZEMBRIX_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${ZEMBRIX_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# No DLL may have to sit beside the exe on a bare Windows.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,106 @@
+#include "searchbar/search_bar_win32.h"
+
+#include <shellapi.h>
+
+#include "app/settings.h"
+#include "app/startup.h"
+#include "platform/win32/system.h"
+#include "searchbar/search_bar_design.h"
+#include "searchbar/transparency_win32.h"
+
+namespace zembrix {
+namespace {
+
+constexpr UINT_PTR kTopmostTimerId = 1;
+
+}  // namespace
+
+SearchBarWindow::SearchBarWindow(Text programDirectory)
+    : programDirectory_(std::move(programDirectory)),
+      settings_(SettingsPath(programDirectory_)) {}
+
+bool SearchBarWindow::Load() {
+  const WindowSpec& design = SearchBarDesign();
+  if (!Create(design.title, design.design, WS_CLIPCHILDREN, /*owned=*/true)) return false;
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowWindow(Handle(), SW_SHOW);
+  return true;
+}
+
+void SearchBarWindow::ShowAndActivate() {
+  ShowWindow(Handle(), SW_SHOW);
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  SwitchToThisWindow(Handle(), TRUE);
+}
+
+void SearchBarWindow::OnCreate() {
+  const WindowSpec& design = SearchBarDesign();
+  formHost_ = std::make_unique<Win32FormHost>(Handle(), design);
+  form_ = std::make_unique<Form>(design, ScreenPlace(Handle()), *formHost_);
+  SearchBarHost& host = *this;
+  bar_ = std::make_unique<SearchBar>(*form_, host, settings_, programDirectory_);
+  bar_->OnCreated();
+}
+
+LRESULT SearchBarWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case kControlPressed:
+      bar_->OnPress(SearchBarDesign().controls[wParam].name);
+      return 0;
+    case WM_TIMER:
+      if (wParam == kTopmostTimerId) bar_->TopmostTick();
+      return 0;
+    case WM_WINDOWPOSCHANGED:
+      // Dragging moves the window behind the model's back.
+      if (form_) form_->WindowPlacedBySystem(ScreenPlace(Handle()));
+      break;
+    case WM_DESTROY:
+      if (bar_) bar_->OnDestroy();
+      break;
+  }
+  return TopLevelWindow::OnMessage(message, wParam, lParam);
+}
+
+Colour SearchBarWindow::Background() const {
+  return formHost_ ? formHost_->WindowBackground() : SearchBarDesign().background;
+}
+
+Screen SearchBarWindow::ReadScreen() { return zembrix::ReadScreen(); }
+
+void SearchBarWindow::WriteFile(const Text& path, const Text& bytes) {
+  WriteWholeFile(path, bytes);
+}
+
+void SearchBarWindow::DeleteFile(const Text& path) { DeleteFileIfPresent(path); }
+
+void SearchBarWindow::ApplyAlpha(int alpha) { zembrix::ApplyAlpha(Handle(), alpha); }
+
+bool SearchBarWindow::BarVisible() { return IsWindowVisible(Handle()) != FALSE; }
+
+void SearchBarWindow::HideBar() { ShowWindow(Handle(), SW_HIDE); }
+
+void SearchBarWindow::MakeTopmost(bool topmost) {
+  SetWindowPos(Handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void SearchBarWindow::SetTimer(BarTimer, int periodMs) {
+  if (periodMs <= 0) {
+    KillTimer(Handle(), kTopmostTimerId);
+  } else {
+    ::SetTimer(Handle(), kTopmostTimerId, UINT(periodMs), nullptr);
+  }
+}
+
+void SearchBarWindow::OpenWithShell(const Text& url) {
+  ShellExecuteA(nullptr, "open", url.c_str(), nullptr, "", SW_SHOWNORMAL);
+}
+
+void SearchBarWindow::BeginDrag() {
+  SendMessageA(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+}  // namespace zembrix
