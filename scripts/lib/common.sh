@@ -35,3 +35,15 @@ zembrix_build() {
   cmake --preset "$preset" -S "$ZEMBRIX_ROOT" "$@" >/dev/null
   cmake --build --preset "$preset" -j "$(nproc)"
 }
+
+# The Windows build that Wine can run on this machine. Some kernels run no 32-bit processes
+# (the 32-bit Wine loader fails with "Exec format error"); there the end-to-end tests run the
+# 64-bit twin of the program, built from the same sources, under 64-bit Wine.
+zembrix_wine_preset() {
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+}
+
+# The Wine loader for a preset's executables.
+zembrix_wine_loader() {
+  if [ "$1" = win32 ]; then echo /usr/lib/wine/wine; else echo /usr/lib/wine/wine64; fi
+}
