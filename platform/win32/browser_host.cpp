@@ -1,6 +1,8 @@
 #include "platform/win32/browser_host.h"
 
 #include <exdisp.h>
+#include <exdispid.h>
+#include <ocidl.h>
 #include <ole2.h>
 
 #include <string>
@@ -11,24 +13,17 @@ namespace {
 using AtlAxWinInitFunction = BOOL(WINAPI*)();
 using AtlAxGetControlFunction = HRESULT(WINAPI*)(HWND, IUnknown**);
 
-struct Atl {
-  bool ready = false;
-  AtlAxGetControlFunction getControl = nullptr;
-};
-
-const Atl& LoadAtl() {
-  static const Atl atl = [] {
-    Atl loaded;
+AtlAxGetControlFunction LoadAtl() {
+  static const AtlAxGetControlFunction getControl = []() -> AtlAxGetControlFunction {
     HMODULE module = LoadLibraryA("atl.dll");
-    if (!module) return loaded;
+    if (!module) return nullptr;
     auto init = reinterpret_cast<AtlAxWinInitFunction>(
         reinterpret_cast<void*>(GetProcAddress(module, "AtlAxWinInit")));
-    loaded.getControl = reinterpret_cast<AtlAxGetControlFunction>(
+    auto get = reinterpret_cast<AtlAxGetControlFunction>(
         reinterpret_cast<void*>(GetProcAddress(module, "AtlAxGetControl")));
-    loaded.ready = init && loaded.getControl && init();
-    return loaded;
+    return init && get && init() ? get : nullptr;
   }();
-  return atl;
+  return getControl;
 }
 
 std::wstring Widen(const Text& text) {
@@ -38,51 +33,117 @@ std::wstring Widen(const Text& text) {
   return wide;
 }
 
+IWebBrowser2* CreateControl(HWND host) {
+  IUnknown* unknown = nullptr;
+  if (FAILED(LoadAtl()(host, &unknown)) || !unknown) return nullptr;
+  IWebBrowser2* browser = nullptr;
+  HRESULT result = unknown->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser));
+  unknown->Release();
+  return SUCCEEDED(result) ? browser : nullptr;
+}
+
 }  // namespace
 
-HWND CreateBrowser(HWND parent, const Rect& place, DWORD style, IWebBrowser2** browser) {
-  *browser = nullptr;
-  const Atl& atl = LoadAtl();
-  if (!atl.ready) {
-    // Without atl.dll the place stays an empty child window, so the layout is unchanged.
-    return CreateWindowExA(0, "STATIC", "", style, place.left, place.top, place.width,
-                           place.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+// Listens to the control's events and sets the text size whenever a document has loaded.
+class ZoomOnLoad : public IDispatch {
+ public:
+  ZoomOnLoad(IWebBrowser2* browser, int zoomLevel) : browser_(browser), zoomLevel_(zoomLevel) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2) {
+      *object = this;
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
   }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                   EXCEPINFO*, UINT*) override {
+    if (id == DISPID_DOCUMENTCOMPLETE) {
+      VARIANT zoom;
+      VariantInit(&zoom);
+      zoom.vt = VT_I4;
+      zoom.lVal = zoomLevel_;
+      browser_->ExecWB(OLECMDID_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, &zoom, nullptr);
+    }
+    return S_OK;
+  }
+
+ private:
+  IWebBrowser2* browser_;  // not owned: the browser outlives its event connection
+  int zoomLevel_;
+  ULONG references_ = 1;
+};
+
+HWND EmbeddedBrowser::Create(HWND parent, const Rect& place, DWORD style, int zoomLevel,
+                             std::unique_ptr<EmbeddedBrowser>* browser) {
+  browser->reset();
   // The ProgID as window text creates the control without navigating anywhere.
-  HWND host = CreateWindowExA(0, "AtlAxWin", "Shell.Explorer.2", style, place.left, place.top,
-                              place.width, place.height, parent, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
-  if (!host) return nullptr;
-  IUnknown* unknown = nullptr;
-  if (FAILED(atl.getControl(host, &unknown)) || !unknown) return host;
-  HRESULT result = unknown->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(browser));
-  unknown->Release();
-  if (FAILED(result)) {
-    *browser = nullptr;
-    return host;
-  }
-  (*browser)->put_Silent(VARIANT_TRUE);
+  const char* windowClass = LoadAtl() ? "AtlAxWin" : "STATIC";
+  const char* text = LoadAtl() ? "Shell.Explorer.2" : "";
+  HWND host = CreateWindowExA(0, windowClass, text, style, place.left, place.top, place.width,
+                              place.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!host || !LoadAtl()) return host;
+  IWebBrowser2* control = CreateControl(host);
+  if (!control) return host;
+  control->put_Silent(VARIANT_TRUE);
+  browser->reset(new EmbeddedBrowser(control, zoomLevel));
   return host;
 }
 
-void NavigateBrowser(IWebBrowser2* browser, const Text& path, int zoomLevel) {
-  if (!browser) return;
+EmbeddedBrowser::EmbeddedBrowser(IWebBrowser2* browser, int zoomLevel) : browser_(browser) {
+  IConnectionPointContainer* container = nullptr;
+  if (FAILED(browser_->QueryInterface(IID_IConnectionPointContainer,
+                                      reinterpret_cast<void**>(&container)))) {
+    return;
+  }
+  IConnectionPoint* point = nullptr;
+  if (SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point))) {
+    events_ = new ZoomOnLoad(browser_, zoomLevel);
+    if (FAILED(point->Advise(events_, &cookie_))) cookie_ = 0;
+    point->Release();
+  }
+  container->Release();
+}
+
+EmbeddedBrowser::~EmbeddedBrowser() {
+  if (cookie_) {
+    IConnectionPointContainer* container = nullptr;
+    if (SUCCEEDED(browser_->QueryInterface(IID_IConnectionPointContainer,
+                                           reinterpret_cast<void**>(&container)))) {
+      IConnectionPoint* point = nullptr;
+      if (SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point))) {
+        point->Unadvise(cookie_);
+        point->Release();
+      }
+      container->Release();
+    }
+  }
+  if (events_) events_->Release();
+  browser_->Release();
+}
+
+void EmbeddedBrowser::Navigate(const Text& path) {
   BSTR url = SysAllocString(Widen(path).c_str());
   VARIANT empty;
   VariantInit(&empty);
-  browser->Navigate(url, &empty, &empty, &empty, &empty);
+  browser_->Navigate(url, &empty, &empty, &empty, &empty);
   SysFreeString(url);
-  VARIANT zoom;
-  VariantInit(&zoom);
-  zoom.vt = VT_I4;
-  zoom.lVal = zoomLevel;
-  // Refused while no document is loaded yet; the control then keeps its own default size.
-  browser->ExecWB(OLECMDID_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, &zoom, nullptr);
-}
-
-void ReleaseBrowser(IWebBrowser2*& browser) {
-  if (browser) browser->Release();
-  browser = nullptr;
 }
 
 }  // namespace zembrix

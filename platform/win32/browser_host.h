@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "app/text.h"
 #include "platform/control_spec.h"
 
@@ -11,14 +13,30 @@ struct IWebBrowser2;
 
 namespace zembrix {
 
-// Creates the control without a start address, silent (it shows none of its own dialogs). The
-// host window is returned even when the control inside it could not be created (no browser
-// engine installed): then *browser stays null and navigating does nothing.
-HWND CreateBrowser(HWND parent, const Rect& place, DWORD style, IWebBrowser2** browser);
+class ZoomOnLoad;
 
-// Loads a local file; zoomLevel (0 to 4) is the control's text size.
-void NavigateBrowser(IWebBrowser2* browser, const Text& path, int zoomLevel);
+class EmbeddedBrowser {
+ public:
+  // Creates the host window and the control inside it, silent (it shows none of its own
+  // dialogs) and without a start address. The window is returned even when the control could
+  // not be created (no browser engine installed): *browser then stays empty and the place is an
+  // empty child window, so the layout holds.
+  static HWND Create(HWND parent, const Rect& place, DWORD style, int zoomLevel,
+                     std::unique_ptr<EmbeddedBrowser>* browser);
+  ~EmbeddedBrowser();
+  EmbeddedBrowser(const EmbeddedBrowser&) = delete;
+  EmbeddedBrowser& operator=(const EmbeddedBrowser&) = delete;
 
-void ReleaseBrowser(IWebBrowser2*& browser);
+  // Loads a local file. The text size is applied each time a document completes, because the
+  // control refuses it while no document is loaded.
+  void Navigate(const Text& path);
+
+ private:
+  explicit EmbeddedBrowser(IWebBrowser2* browser, int zoomLevel);
+
+  IWebBrowser2* browser_;
+  ZoomOnLoad* events_ = nullptr;
+  DWORD cookie_ = 0;
+};
 
 }  // namespace zembrix

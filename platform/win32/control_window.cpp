@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "platform/win32/browser_host.h"
-
 namespace zembrix {
 namespace {
 
@@ -145,7 +143,7 @@ HWND CreateChild(HWND parent, ControlWindow& control) {
   const Rect& place = spec.place;
   HINSTANCE instance = GetModuleHandleA(nullptr);
   if (spec.kind == ControlKind::Browser) {
-    return CreateBrowser(parent, place, style, &control.browser);
+    return EmbeddedBrowser::Create(parent, place, style, spec.zoomLevel, &control.browser);
   }
   if (spec.kind == ControlKind::EditBox) {
     HWND edit = CreateWindowExA(0, "EDIT", spec.caption,
@@ -168,7 +166,8 @@ COLORREF ToColorref(Colour colour) {
 
 void CreateControls(HWND window, const WindowSpec& spec, std::vector<ControlWindow>& controls) {
   RegisterControlClass();
-  controls.assign(spec.controls.size(), ControlWindow{});
+  controls.clear();
+  controls.resize(spec.controls.size());
   // Containers follow their contents in the table, so building from the end creates every parent
   // before its children; raising each new window to the top then leaves the first row on top.
   for (size_t i = spec.controls.size(); i-- > 0;) {
@@ -196,7 +195,6 @@ void ReleaseControls(std::vector<ControlWindow>& controls) {
   for (ControlWindow& control : controls) {
     if (control.spec && control.spec->font.face && control.font) DeleteObject(control.font);
     if (control.picture) DeleteObject(control.picture);
-    ReleaseBrowser(control.browser);
     control = ControlWindow{};
   }
 }

@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "platform/control_spec.h"
-
-struct IWebBrowser2;
+#include "platform/win32/browser_host.h"
 
 namespace zembrix {
 
@@ -24,7 +24,7 @@ struct ControlWindow {
   Colour background = 0;
   HFONT font = nullptr;
   HBITMAP picture = nullptr;
-  IWebBrowser2* browser = nullptr;
+  std::unique_ptr<EmbeddedBrowser> browser;
 };
 
 // Creates every control of the table as a child window of window (or of its parent control),

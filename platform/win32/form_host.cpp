@@ -1,7 +1,5 @@
 #include "platform/win32/form_host.h"
 
-#include "platform/win32/browser_host.h"
-
 namespace zembrix {
 
 Win32FormHost::Win32FormHost(HWND window, const WindowSpec& spec)
@@ -49,8 +47,7 @@ Text Win32FormHost::TypedText(int index) {
 void Win32FormHost::Focus(int index) { SetFocus(controls_[index].hwnd); }
 
 void Win32FormHost::Navigate(int index, const Text& path) {
-  const ControlWindow& control = controls_[index];
-  NavigateBrowser(control.browser, path, control.spec->zoomLevel);
+  if (controls_[index].browser) controls_[index].browser->Navigate(path);
 }
 
 Rect ScreenPlace(HWND window) {
