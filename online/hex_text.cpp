@@ -43,7 +43,12 @@ std::size_t FindNonHexDigit(std::string_view text) {
   return std::string_view::npos;
 }
 
-bool DecodeHexText(std::string_view text, char* out) {
+int HexDigitValue(char c) {
+  std::uint8_t value = DigitValue(c);
+  return value == kNotADigit ? -1 : value;
+}
+
+bool DecodeHexPairs(std::string_view text, char* out) {
   std::uint8_t seen = 0;
   std::size_t pairs = text.size() / 2;
   for (std::size_t i = 0; i < pairs; ++i) {
@@ -51,11 +56,6 @@ bool DecodeHexText(std::string_view text, char* out) {
     std::uint8_t low = DigitValue(text[2 * i + 1]);
     seen |= high | low;
     out[i] = static_cast<char>((high << 4) | (low & 0x0F));
-  }
-  if (text.size() % 2 != 0) {
-    std::uint8_t lone = DigitValue(text.back());
-    seen |= lone;
-    out[pairs] = static_cast<char>(lone & 0x0F);
   }
   return (seen & kNotADigit) == 0;
 }

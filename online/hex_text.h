@@ -14,9 +14,11 @@ Text HexTextOf(std::string_view bytes);
 // Index of the first character that is not a hexadecimal digit of either case, or npos.
 std::size_t FindNonHexDigit(std::string_view text);
 
-// Decodes digit pairs from the first character into out, which must hold (text.size() + 1) / 2
-// bytes. A lone last digit is a byte of its own (0 to 15), not a high nibble. Returns false,
-// with out partly written, when any character is not a hexadecimal digit.
-bool DecodeHexText(std::string_view text, char* out);
+// The value of a hexadecimal digit of either case, or -1.
+int HexDigitValue(char c);
+
+// Decodes the digit pairs of text (an even number of characters) into text.size() / 2 bytes at
+// out. Returns false, with out partly written, when any character is not a hexadecimal digit.
+bool DecodeHexPairs(std::string_view text, char* out);
 
 }  // namespace zembrix

@@ -31,42 +31,80 @@ PayloadDecryption Failure(PayloadCipherError error) {
   return result;
 }
 
-PayloadDecryption NotHexDigitAt(std::size_t index) {
-  PayloadDecryption result = Failure(PayloadCipherError::kNotHexDigit);
-  result.badIndex = index;
-  return result;
-}
 
 }  // namespace
 
-PayloadDecryption DecryptPayloadChecked(std::string_view cipherText, std::string_view keyText, std::int32_t keyBits) {
-  if (!IsKeySize(keyBits)) return {};
-  std::size_t byteCount = (cipherText.size() + 1) / 2;
-  if (byteCount < kHeaderBytes) {
-    std::size_t bad = FindNonHexDigit(cipherText);
-    return bad == std::string_view::npos ? Failure(PayloadCipherError::kShorterThanHeader) : NotHexDigitAt(bad);
-  }
-  std::size_t bodyLength = byteCount - kHeaderBytes;
+PayloadTextDecoder::PayloadTextDecoder(std::size_t expectedLength) {
+  if (expectedLength > kHeaderDigits) body_.reserve((expectedLength - kHeaderDigits + 1) / 2);
+}
 
-  // The header is decoded only to be checked; its value plays no part. Whole text first, then
-  // the blocks, so a bad digit anywhere leaves no plain text behind.
-  std::array<char, kHeaderBytes> header{};
-  Text plain(bodyLength, '\0');
-  bool digitsOk = DecodeHexText(cipherText.substr(0, std::min(kHeaderDigits, cipherText.size())), header.data()) &&
-                  DecodeHexText(cipherText.substr(std::min(kHeaderDigits, cipherText.size())), plain.data());
-  if (!digitsOk) return NotHexDigitAt(FindNonHexDigit(cipherText));
-  if (bodyLength % kBlockBytes != 0) {
+// The header's digits are checked and skipped: its value plays no part. Pairs are counted from
+// the first character, so the body's pairs start at an even position too.
+void PayloadTextDecoder::Feed(std::string_view piece) {
+  std::size_t start = length_;
+  length_ += piece.size();
+  if (badIndex_ != std::string_view::npos) return;
+
+  std::size_t headerPart = start < kHeaderDigits ? std::min(kHeaderDigits - start, piece.size()) : 0;
+  bool ok = FindNonHexDigit(piece.substr(0, headerPart)) == std::string_view::npos;
+  std::string_view digits = piece.substr(headerPart);
+  if (pendingDigit_ >= 0 && !digits.empty()) {
+    int low = HexDigitValue(digits.front());
+    ok = ok && low >= 0;
+    body_.push_back(static_cast<char>((pendingDigit_ << 4) | (low & 0x0F)));
+    pendingDigit_ = -1;
+    digits.remove_prefix(1);
+  }
+  std::size_t pairs = digits.size() / 2;
+  std::size_t used = body_.size();
+  body_.resize(used + pairs);
+  ok = DecodeHexPairs(digits.substr(0, 2 * pairs), body_.data() + used) && ok;
+  if (digits.size() % 2 != 0) {
+    pendingDigit_ = HexDigitValue(digits.back());
+    ok = ok && pendingDigit_ >= 0;
+  }
+  if (!ok) {
+    std::size_t bad = FindNonHexDigit(piece);
+    badIndex_ = start + bad;
+    badCharacter_ = piece[bad];
+    body_ = Text();
+  }
+}
+
+PayloadDecryption PayloadTextDecoder::Finish(std::string_view keyText, std::int32_t keyBits) && {
+  if (!IsKeySize(keyBits)) return {};
+  if (badIndex_ != std::string_view::npos) {
+    PayloadDecryption result = Failure(PayloadCipherError::kNotHexDigit);
+    result.badIndex = badIndex_;
+    result.badCharacter = badCharacter_;
+    return result;
+  }
+  if ((length_ + 1) / 2 < kHeaderBytes) {
+    PayloadDecryption result = Failure(PayloadCipherError::kShorterThanHeader);
+    result.textLength = length_;
+    return result;
+  }
+  // A lone last digit is a byte of its own, not the high half of one.
+  if (pendingDigit_ >= 0) body_.push_back(static_cast<char>(pendingDigit_));
+  if (body_.size() % kBlockBytes != 0) {
     PayloadDecryption result = Failure(PayloadCipherError::kBodyNotWholeBlocks);
-    result.bodyLength = bodyLength;
+    result.bodyLength = body_.size();
     return result;
   }
 
   auto key = CipherKey(keyText, keyBits);
-  DecryptBlocksEcb(key.data(), keyBits, AsBytes(plain), bodyLength / kBlockBytes);
-  plain.resize(std::min(plain.find('\0'), plain.size()));
+  DecryptBlocksEcb(key.data(), keyBits, AsBytes(body_), body_.size() / kBlockBytes);
+  body_.resize(std::min(body_.find('\0'), body_.size()));
   PayloadDecryption result;
-  result.plainText = std::move(plain);
+  result.plainText = std::move(body_);
   return result;
+}
+
+PayloadDecryption DecryptPayloadChecked(std::string_view cipherText, std::string_view keyText, std::int32_t keyBits) {
+  if (!IsKeySize(keyBits)) return {};
+  PayloadTextDecoder decoder(cipherText.size());
+  decoder.Feed(cipherText);
+  return std::move(decoder).Finish(keyText, keyBits);
 }
 
 Text DecryptPayloadText(std::string_view cipherText, std::string_view keyText, std::int32_t keyBits) {

@@ -19,16 +19,39 @@ inline constexpr std::int32_t kb256 = 256;
 
 enum class PayloadCipherError {
   kNone,
-  kNotHexDigit,        // cipher text character badIndex is not a hexadecimal digit
-  kShorterThanHeader,  // fewer than the 8 bytes of the length header
+  kNotHexDigit,        // cipher text character badIndex, badCharacter, is not a hexadecimal digit
+  kShorterThanHeader,  // textLength characters give fewer than the 8 bytes of the length header
   kBodyNotWholeBlocks, // bodyLength bytes after the header, not a multiple of 16
 };
 
 struct PayloadDecryption {
   PayloadCipherError error = PayloadCipherError::kNone;
-  std::size_t badIndex = 0;    // 0-based, for kNotHexDigit
-  std::size_t bodyLength = 0;  // in bytes, for kBodyNotWholeBlocks
+  std::size_t badIndex = 0;  // 0-based
+  char badCharacter = 0;
+  std::size_t textLength = 0;
+  std::size_t bodyLength = 0;  // in bytes
   Text plainText;              // empty unless error is kNone
+};
+
+// Decryption of a cipher text that arrives in pieces, such as a payload of many megabytes read
+// from a stream: the digits are decoded as they come and the blocks decrypted once all are in,
+// so only the decoded bytes are ever held.
+class PayloadTextDecoder {
+ public:
+  // expectedLength, the cipher text's length when known, sizes the decoded body once.
+  explicit PayloadTextDecoder(std::size_t expectedLength = 0);
+
+  void Feed(std::string_view piece);
+
+  // Call once, after the last piece.
+  PayloadDecryption Finish(std::string_view keyText, std::int32_t keyBits) &&;
+
+ private:
+  Text body_;                 // decoded bytes after the length header
+  std::size_t length_ = 0;    // characters fed so far
+  std::size_t badIndex_ = std::string_view::npos;  // first character that is not a digit
+  char badCharacter_ = 0;
+  int pendingDigit_ = -1;     // a body digit still waiting for the second of its pair
 };
 
 // Decryption that says why it failed. The plain text ends before the first zero byte of the

@@ -136,10 +136,36 @@ TEST(PayloadCipherText, FailuresSayWhyAndGiveNoPlainText) {
     PayloadDecryption result = DecryptPayloadChecked(c.cipher, "vexo", kb256);
     EXPECT_EQ(result.error, c.error) << c.cipher;
     EXPECT_EQ(result.plainText, "") << c.cipher;
-    if (c.error == PayloadCipherError::kNotHexDigit) EXPECT_EQ(result.badIndex, c.badIndex) << c.cipher;
+    if (c.error == PayloadCipherError::kNotHexDigit) {
+      EXPECT_EQ(result.badIndex, c.badIndex) << c.cipher;
+      EXPECT_EQ(result.badCharacter, c.cipher[c.badIndex]) << c.cipher;
+    }
+    if (c.error == PayloadCipherError::kShorterThanHeader) EXPECT_EQ(result.textLength, c.cipher.size()) << c.cipher;
     if (c.error == PayloadCipherError::kBodyNotWholeBlocks) EXPECT_EQ(result.bodyLength, c.bodyLength) << c.cipher;
     EXPECT_EQ(DecryptPayloadText(c.cipher, "vexo", kb256), "") << c.cipher;
   }
+}
+
+TEST(PayloadTextDecoder, PiecesOfAnySizeDecryptLikeTheWholeText) {
+  Text plain = "[菜单标题开始]分段读入的载荷[菜单标题结束] and some more text";
+  Text cipher = EncryptPayloadText(plain, "vexo", kb256);
+  Text odd = cipher.substr(0, 46) + "7";  // a lone last digit that a piece may end before
+  Text bad = cipher.substr(0, 61) + "g" + cipher.substr(62);
+  for (const Text& text : {cipher, odd, bad, Text("000000000000000"), Text(49, '0')}) {
+    PayloadDecryption whole = DecryptPayloadChecked(text, "vexo", kb256);
+    for (std::size_t pieceSize = 1; pieceSize <= 19; ++pieceSize) {
+      PayloadTextDecoder decoder;
+      for (std::size_t at = 0; at < text.size(); at += pieceSize) decoder.Feed(std::string_view(text).substr(at, pieceSize));
+      PayloadDecryption pieces = std::move(decoder).Finish("vexo", kb256);
+      EXPECT_EQ(pieces.error, whole.error) << text << " in pieces of " << pieceSize;
+      EXPECT_EQ(pieces.badIndex, whole.badIndex) << text << " in pieces of " << pieceSize;
+      EXPECT_EQ(pieces.badCharacter, whole.badCharacter) << text << " in pieces of " << pieceSize;
+      EXPECT_EQ(pieces.bodyLength, whole.bodyLength) << text << " in pieces of " << pieceSize;
+      EXPECT_EQ(pieces.plainText, whole.plainText) << text << " in pieces of " << pieceSize;
+    }
+  }
+  EXPECT_EQ(DecryptPayloadChecked(bad, "vexo", kb256).badIndex, 61u);
+  EXPECT_EQ(DecryptPayloadText(cipher, "vexo", kb256), plain);
 }
 
 }  // namespace

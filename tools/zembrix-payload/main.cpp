@@ -55,11 +55,27 @@ int Fail(const std::string& message, int status = kInvalidInput) {
   return status;
 }
 
-bool ReadAll(std::FILE* file, Text& out) {
-  char buffer[1 << 16];
+// The stream's length when it can tell (a file, or stdin redirected from one), else 0.
+std::size_t StreamLength(std::FILE* file) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+  long end = std::ftell(file);
+  if (end <= 0 || std::fseek(file, 0, SEEK_SET) != 0) return 0;
+  return static_cast<std::size_t>(end);
+}
+
+// Hands the stream over piece by piece, so that a cipher text of many megabytes never has to be
+// held beside its decoded bytes.
+template <typename TakePiece>
+bool ReadInPieces(std::FILE* file, TakePiece takePiece) {
+  static char buffer[1 << 16];
   std::size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) out.append(buffer, count);
+  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) takePiece(std::string_view(buffer, count));
   return std::ferror(file) == 0;
+}
+
+bool ReadAll(std::FILE* file, Text& out) {
+  out.reserve(StreamLength(file));
+  return ReadInPieces(file, [&](std::string_view piece) { out.append(piece); });
 }
 
 std::optional<Text> ReadInput(const std::string& path) {
@@ -153,11 +169,11 @@ int Encrypt(const Options& options) {
 }
 
 int Decrypt(const Options& options) {
-  std::optional<Text> cipher = ReadInput("-");
-  if (!cipher) return Fail("cannot read stdin");
-  PayloadDecryption decryption = DecryptPayloadChecked(*cipher, options.keyText, options.keyBits);
+  PayloadTextDecoder decoder(StreamLength(stdin));
+  if (!ReadInPieces(stdin, [&](std::string_view piece) { decoder.Feed(piece); })) return Fail("cannot read stdin");
+  PayloadDecryption decryption = std::move(decoder).Finish(options.keyText, options.keyBits);
   if (decryption.error != PayloadCipherError::kNone) {
-    return Fail(DescribeDecryptionFailure(decryption, *cipher, "the input"));
+    return Fail(DescribeDecryptionFailure(decryption, "the input"));
   }
   return WriteOutput(decryption.plainText);
 }

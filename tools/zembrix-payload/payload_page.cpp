@@ -53,14 +53,14 @@ PageResult MakePage(const PayloadFieldValues& values, std::string_view keyText, 
   return {{}, page};
 }
 
-std::string DescribeDecryptionFailure(const PayloadDecryption& failure, std::string_view text, std::string_view what) {
+std::string DescribeDecryptionFailure(const PayloadDecryption& failure, std::string_view what) {
   std::string subject(what);
   switch (failure.error) {
     case PayloadCipherError::kNotHexDigit:
-      return "character " + Number(failure.badIndex + 1) + " of " + subject + " (byte " + HexByte(text[failure.badIndex]) +
+      return "character " + Number(failure.badIndex + 1) + " of " + subject + " (byte " + HexByte(failure.badCharacter) +
              ") is not a hexadecimal digit";
     case PayloadCipherError::kShorterThanHeader:
-      return subject + " has " + Number(text.size()) +
+      return subject + " has " + Number(failure.textLength) +
              " characters, fewer than the 15 that hold the 8-byte length header";
     case PayloadCipherError::kBodyNotWholeBlocks:
       return "the body after the length header of " + subject + " is " + Number(failure.bodyLength) +
@@ -81,7 +81,7 @@ PageReading ReadPage(std::string_view page, std::string_view keyText, std::int32
 
   PayloadDecryption decryption = DecryptPayloadChecked(block, keyText, keyBits);
   if (decryption.error != PayloadCipherError::kNone) {
-    return {DescribeDecryptionFailure(decryption, block, "the block"), {}};
+    return {DescribeDecryptionFailure(decryption, "the block"), {}};
   }
   if (decryption.plainText.empty()) return {"the block decrypts to the empty text", {}};
 

@@ -47,7 +47,7 @@ struct PageReading {
 
 PageReading ReadPage(std::string_view page, std::string_view keyText, std::int32_t keyBits);
 
-// One line for a failed decryption of text, which the line calls what.
-std::string DescribeDecryptionFailure(const PayloadDecryption& failure, std::string_view text, std::string_view what);
+// One line for a failed decryption of a text that the line calls what.
+std::string DescribeDecryptionFailure(const PayloadDecryption& failure, std::string_view what);
 
 }  // namespace zembrix
