@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -67,9 +68,9 @@ std::size_t StreamLength(std::FILE* file) {
 // held beside its decoded bytes.
 template <typename TakePiece>
 bool ReadInPieces(std::FILE* file, TakePiece takePiece) {
-  static char buffer[1 << 16];
+  std::vector<char> buffer(1 << 16);
   std::size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) takePiece(std::string_view(buffer, count));
+  while ((count = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) takePiece(std::string_view(buffer.data(), count));
   return std::ferror(file) == 0;
 }
 
