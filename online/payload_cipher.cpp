@@ -31,7 +31,6 @@ PayloadDecryption Failure(PayloadCipherError error) {
   return result;
 }
 
-
 }  // namespace
 
 PayloadTextDecoder::PayloadTextDecoder(std::size_t expectedLength) {
