@@ -1,6 +1,5 @@
 // Program entry: one search bar per desktop, then the GUI message loop until "退出".
 #include <windows.h>
-#include <ole2.h>
 
 #include <cstdlib>
 
@@ -46,8 +45,6 @@ class StartupWindow : public TopLevelWindow, private StartupHost {
 }  // namespace zembrix
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  // The WebBrowser control needs OLE on the GUI thread.
-  if (FAILED(OleInitialize(nullptr))) return 1;
   // Relative paths, such as the browser's command line later, resolve beside the program.
   SetCurrentDirectoryA(zembrix::ProgramDirectory().c_str());
 

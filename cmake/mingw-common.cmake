@@ -14,3 +14,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # No DLL may have to sit beside the exe on a bare Windows.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Release builds ship without symbols: a third of the size, and less to map at start.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

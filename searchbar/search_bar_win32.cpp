@@ -12,6 +12,8 @@ namespace zembrix {
 namespace {
 
 constexpr UINT_PTR kTopmostTimerId = 1;
+// Posted once the bar is on screen: its browser starts after the first paint.
+constexpr UINT kStartBrowsers = WM_APP + 2;
 
 }  // namespace
 
@@ -24,6 +26,7 @@ bool SearchBarWindow::Load() {
   if (!Create(design.title, design.design, WS_CLIPCHILDREN, /*owned=*/true)) return false;
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ShowWindow(Handle(), SW_SHOW);
+  PostMessageA(Handle(), kStartBrowsers, 0, 0);
   return true;
 }
 
@@ -31,6 +34,7 @@ void SearchBarWindow::ShowAndActivate() {
   ShowWindow(Handle(), SW_SHOW);
   ShowWindow(Handle(), SW_SHOWNORMAL);
   SwitchToThisWindow(Handle(), TRUE);
+  UpdateWindow(Handle());
 }
 
 void SearchBarWindow::OnCreate() {
@@ -46,6 +50,9 @@ LRESULT SearchBarWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       OnCreate();
+      return 0;
+    case kStartBrowsers:
+      formHost_->StartBrowsers();
       return 0;
     case kControlPressed:
       bar_->OnPress(SearchBarDesign().controls[wParam].name);

@@ -10,11 +10,16 @@
 namespace zembrix {
 namespace {
 
+constexpr char kSiteClass[] = "ZembrixBrowserSite";
+
 using AtlAxWinInitFunction = BOOL(WINAPI*)();
 using AtlAxGetControlFunction = HRESULT(WINAPI*)(HWND, IUnknown**);
 
+// Null when OLE cannot start or atl.dll or one of its functions is missing. OLE starts here,
+// on the GUI thread, rather than at program start, where it would delay the first paint.
 AtlAxGetControlFunction LoadAtl() {
   static const AtlAxGetControlFunction getControl = []() -> AtlAxGetControlFunction {
+    if (FAILED(OleInitialize(nullptr))) return nullptr;
     HMODULE module = LoadLibraryA("atl.dll");
     if (!module) return nullptr;
     auto init = reinterpret_cast<AtlAxWinInitFunction>(
@@ -26,6 +31,26 @@ AtlAxGetControlFunction LoadAtl() {
   return getControl;
 }
 
+LRESULT CALLBACK SiteProc(HWND site, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE) {
+    if (HWND control = GetWindow(site, GW_CHILD)) {
+      MoveWindow(control, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+    }
+    return 0;
+  }
+  return DefWindowProcA(site, message, wParam, lParam);
+}
+
+void RegisterSiteClass() {
+  WNDCLASSA windowClass = {};
+  if (GetClassInfoA(GetModuleHandleA(nullptr), kSiteClass, &windowClass)) return;
+  windowClass.lpfnWndProc = SiteProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = kSiteClass;
+  RegisterClassA(&windowClass);
+}
+
 std::wstring Widen(const Text& text) {
   int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
   std::wstring wide(length, L'\0');
@@ -33,9 +58,17 @@ std::wstring Widen(const Text& text) {
   return wide;
 }
 
-IWebBrowser2* CreateControl(HWND host) {
+// The ProgID as window text creates the control without navigating anywhere.
+IWebBrowser2* CreateControl(HWND site) {
+  AtlAxGetControlFunction getControl = LoadAtl();
+  if (!getControl) return nullptr;
+  RECT place;
+  GetClientRect(site, &place);
+  HWND host = CreateWindowExA(0, "AtlAxWin", "Shell.Explorer.2", WS_CHILD | WS_VISIBLE, 0, 0,
+                              place.right, place.bottom, site, nullptr, GetModuleHandleA(nullptr),
+                              nullptr);
   IUnknown* unknown = nullptr;
-  if (FAILED(LoadAtl()(host, &unknown)) || !unknown) return nullptr;
+  if (!host || FAILED(getControl(host, &unknown)) || !unknown) return nullptr;
   IWebBrowser2* browser = nullptr;
   HRESULT result = unknown->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser));
   unknown->Release();
@@ -92,21 +125,25 @@ class ZoomOnLoad : public IDispatch {
 
 HWND EmbeddedBrowser::Create(HWND parent, const Rect& place, DWORD style, int zoomLevel,
                              std::unique_ptr<EmbeddedBrowser>* browser) {
-  browser->reset();
-  // The ProgID as window text creates the control without navigating anywhere.
-  const char* windowClass = LoadAtl() ? "AtlAxWin" : "STATIC";
-  const char* text = LoadAtl() ? "Shell.Explorer.2" : "";
-  HWND host = CreateWindowExA(0, windowClass, text, style, place.left, place.top, place.width,
-                              place.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (!host || !LoadAtl()) return host;
-  IWebBrowser2* control = CreateControl(host);
-  if (!control) return host;
-  control->put_Silent(VARIANT_TRUE);
-  browser->reset(new EmbeddedBrowser(control, zoomLevel));
-  return host;
+  RegisterSiteClass();
+  HWND site = CreateWindowExA(0, kSiteClass, "", style | WS_CLIPCHILDREN, place.left, place.top,
+                              place.width, place.height, parent, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  browser->reset(site ? new EmbeddedBrowser(site, zoomLevel) : nullptr);
+  return site;
 }
 
-EmbeddedBrowser::EmbeddedBrowser(IWebBrowser2* browser, int zoomLevel) : browser_(browser) {
+void EmbeddedBrowser::Start() {
+  if (started_) return;
+  started_ = true;
+  browser_ = CreateControl(site_);
+  if (!browser_) return;
+  browser_->put_Silent(VARIANT_TRUE);
+  ListenForDocuments();
+  if (!pendingPath_.empty()) Navigate(pendingPath_);
+}
+
+void EmbeddedBrowser::ListenForDocuments() {
   IConnectionPointContainer* container = nullptr;
   if (FAILED(browser_->QueryInterface(IID_IConnectionPointContainer,
                                       reinterpret_cast<void**>(&container)))) {
@@ -114,7 +151,7 @@ EmbeddedBrowser::EmbeddedBrowser(IWebBrowser2* browser, int zoomLevel) : browser
   }
   IConnectionPoint* point = nullptr;
   if (SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &point))) {
-    events_ = new ZoomOnLoad(browser_, zoomLevel);
+    events_ = new ZoomOnLoad(browser_, zoomLevel_);
     if (FAILED(point->Advise(events_, &cookie_))) cookie_ = 0;
     point->Release();
   }
@@ -135,10 +172,15 @@ EmbeddedBrowser::~EmbeddedBrowser() {
     }
   }
   if (events_) events_->Release();
-  browser_->Release();
+  if (browser_) browser_->Release();
 }
 
 void EmbeddedBrowser::Navigate(const Text& path) {
+  if (!started_) {
+    pendingPath_ = path;
+    return;
+  }
+  if (!browser_) return;
   BSTR url = SysAllocString(Widen(path).c_str());
   VARIANT empty;
   VariantInit(&empty);

@@ -1,5 +1,7 @@
 // The embedded WebBrowser control, hosted through atl.dll's "AtlAxWin" window class, which
 // every Windows since 2000 ships (and Wine implements), so the exe needs no ATL of its own.
+// The control sits inside a site window of ours that holds the browser's place in the layout
+// from the start and keeps the control filling it.
 #pragma once
 
 #include <windows.h>
@@ -17,24 +19,33 @@ class ZoomOnLoad;
 
 class EmbeddedBrowser {
  public:
-  // Creates the host window and the control inside it, silent (it shows none of its own
-  // dialogs) and without a start address. The window is returned even when the control could
-  // not be created (no browser engine installed): *browser then stays empty and the place is an
-  // empty child window, so the layout holds.
+  // Creates the site window at its place. The control itself comes with Start(): loading ATL
+  // and the browser engine costs more than everything else the program does before its first
+  // paint, so windows start their browsers once they are on screen.
   static HWND Create(HWND parent, const Rect& place, DWORD style, int zoomLevel,
                      std::unique_ptr<EmbeddedBrowser>* browser);
   ~EmbeddedBrowser();
   EmbeddedBrowser(const EmbeddedBrowser&) = delete;
   EmbeddedBrowser& operator=(const EmbeddedBrowser&) = delete;
 
-  // Loads a local file. The text size is applied each time a document completes, because the
-  // control refuses it while no document is loaded.
+  // Creates the control, silent (it shows none of its own dialogs) and without a start
+  // address, then loads the file asked for before, if any. Without atl.dll or a browser engine
+  // the site stays empty and navigating does nothing.
+  void Start();
+
+  // Loads a local file, at once when started, else on Start(). The text size is applied each
+  // time a document completes, because the control refuses it while no document is loaded.
   void Navigate(const Text& path);
 
  private:
-  explicit EmbeddedBrowser(IWebBrowser2* browser, int zoomLevel);
+  EmbeddedBrowser(HWND site, int zoomLevel) : site_(site), zoomLevel_(zoomLevel) {}
+  void ListenForDocuments();
 
-  IWebBrowser2* browser_;
+  HWND site_;
+  int zoomLevel_;
+  bool started_ = false;
+  Text pendingPath_;
+  IWebBrowser2* browser_ = nullptr;
   ZoomOnLoad* events_ = nullptr;
   DWORD cookie_ = 0;
 };

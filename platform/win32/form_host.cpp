@@ -9,6 +9,12 @@ Win32FormHost::Win32FormHost(HWND window, const WindowSpec& spec)
 
 Win32FormHost::~Win32FormHost() { ReleaseControls(controls_); }
 
+void Win32FormHost::StartBrowsers() {
+  for (ControlWindow& control : controls_) {
+    if (control.browser) control.browser->Start();
+  }
+}
+
 void Win32FormHost::WindowMoved(const Rect& place) {
   SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height,
                SWP_NOZORDER | SWP_NOACTIVATE);

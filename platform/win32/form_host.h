@@ -19,6 +19,8 @@ class Win32FormHost : public FormHost {
   Win32FormHost& operator=(const Win32FormHost&) = delete;
 
   Colour WindowBackground() const { return windowBackground_; }
+  // Loads the browser engine into every browser control; see EmbeddedBrowser.
+  void StartBrowsers();
 
   void WindowMoved(const Rect& place) override;
   void WindowBackgroundChanged(Colour colour) override;
