@@ -137,25 +137,15 @@ void SearchBar::ToggleCollapse() {
   }
 }
 
-void SearchBar::MoveBarTo(int left, int top) { form_.MoveWindow({.left = left, .top = top}); }
-
-void SearchBar::PlaceBottomRight() {
+void SearchBar::PlaceBy(PresetPlace preset) {
   const Rect bar = form_.WindowPlace();
-  const Point place = BottomRightPlace(host_.ReadScreen(), bar.width, bar.height);
-  MoveBarTo(place.x, place.y);
+  const Point place = preset(host_.ReadScreen(), bar.width, bar.height);
+  form_.MoveWindow({.left = place.x, .top = place.y});
 }
 
-void SearchBar::PlaceCentre() {
-  const Rect bar = form_.WindowPlace();
-  const Point place = CentrePlace(host_.ReadScreen(), bar.width, bar.height);
-  MoveBarTo(place.x, place.y);
-}
-
-void SearchBar::PlaceBottomMiddle() {
-  const Rect bar = form_.WindowPlace();
-  const Point place = BottomMiddlePlace(host_.ReadScreen(), bar.width, bar.height);
-  MoveBarTo(place.x, place.y);
-}
+void SearchBar::PlaceBottomRight() { PlaceBy(BottomRightPlace); }
+void SearchBar::PlaceCentre() { PlaceBy(CentrePlace); }
+void SearchBar::PlaceBottomMiddle() { PlaceBy(BottomMiddlePlace); }
 
 void SearchBar::SetTransparency(int level) {
   host_.ApplyAlpha(AlphaForLevel(level));

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "app/text.h"
 #include "platform/form.h"
+#include "searchbar/placement.h"
 
 namespace zembrix {
 
@@ -67,7 +68,9 @@ class SearchBar {
   void ApplyWidgetBox(const Text& kind);
   void ApplyAmazonBox();
   void SetBoxColour(Colour colour);
-  void MoveBarTo(int left, int top);
+  using PresetPlace = Point (*)(const Screen&, int barWidth, int barHeight);
+  // Moves the bar in one call that sets left and top together; its size is unchanged.
+  void PlaceBy(PresetPlace preset);
 
   Form& form_;
   SearchBarHost& host_;
