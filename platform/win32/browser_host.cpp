@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "platform/win32/window_class.h"
+
 namespace zembrix {
 namespace {
 
@@ -41,15 +43,6 @@ LRESULT CALLBACK SiteProc(HWND site, UINT message, WPARAM wParam, LPARAM lParam)
   return DefWindowProcA(site, message, wParam, lParam);
 }
 
-void RegisterSiteClass() {
-  WNDCLASSA windowClass = {};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kSiteClass, &windowClass)) return;
-  windowClass.lpfnWndProc = SiteProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  windowClass.lpszClassName = kSiteClass;
-  RegisterClassA(&windowClass);
-}
 
 std::wstring Widen(const Text& text) {
   int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
@@ -125,7 +118,7 @@ class ZoomOnLoad : public IDispatch {
 
 HWND EmbeddedBrowser::Create(HWND parent, const Rect& place, DWORD style, int zoomLevel,
                              std::unique_ptr<EmbeddedBrowser>* browser) {
-  RegisterSiteClass();
+  RegisterWindowClass(kSiteClass, SiteProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   HWND site = CreateWindowExA(0, kSiteClass, "", style | WS_CLIPCHILDREN, place.left, place.top,
                               place.width, place.height, parent, nullptr,
                               GetModuleHandleA(nullptr), nullptr);

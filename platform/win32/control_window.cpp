@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/win32/window_class.h"
+
 namespace zembrix {
 namespace {
 
@@ -112,14 +114,6 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void RegisterControlClass() {
-  WNDCLASSA windowClass = {};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kControlClass, &windowClass)) return;
-  windowClass.lpfnWndProc = ControlProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = kControlClass;
-  RegisterClassA(&windowClass);
-}
 
 HFONT FontFor(const FontSpec& font) {
   if (!font.face) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -165,7 +159,7 @@ COLORREF ToColorref(Colour colour) {
 }
 
 void CreateControls(HWND window, const WindowSpec& spec, std::vector<ControlWindow>& controls) {
-  RegisterControlClass();
+  RegisterWindowClass(kControlClass, ControlProc);
   controls.clear();
   controls.resize(spec.controls.size());
   // Containers follow their contents in the table, so building from the end creates every parent

@@ -1,7 +1,7 @@
 #include "platform/win32/top_level_window.h"
 
 #include "platform/win32/control_window.h"
-#include "resources/resource_ids.h"
+#include "platform/win32/window_class.h"
 
 namespace zembrix {
 namespace {
@@ -9,23 +9,9 @@ namespace {
 constexpr char kWindowClass[] = "ZembrixWindow";
 constexpr char kOwnerClass[] = "ZembrixOwner";
 
-void RegisterWindowClass(const char* name, WNDPROC proc) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA windowClass = {sizeof windowClass};
-  if (GetClassInfoExA(instance, name, &windowClass)) return;
-  windowClass.lpfnWndProc = proc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  // Every window without an icon of its own shows the program icon.
-  windowClass.hIcon = LoadIconA(instance, "DEFAULT_ICON");
-  windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, "DEFAULT_ICON", IMAGE_ICON, 16, 16, 0));
-  windowClass.lpszClassName = name;
-  RegisterClassExA(&windowClass);
-}
-
 HWND HiddenOwner() {
   static HWND owner = [] {
-    RegisterWindowClass(kOwnerClass, DefWindowProcA);
+    RegisterWindowClass(kOwnerClass, DefWindowProcA, nullptr, /*topLevel=*/true);
     return CreateWindowExA(0, kOwnerClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
   }();
@@ -35,7 +21,7 @@ HWND HiddenOwner() {
 }  // namespace
 
 bool TopLevelWindow::Create(const char* title, const Rect& place, DWORD style, bool owned) {
-  RegisterWindowClass(kWindowClass, Proc);
+  RegisterWindowClass(kWindowClass, Proc, nullptr, /*topLevel=*/true);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - place.width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - place.height) / 2;
   CreateWindowExA(0, kWindowClass, title, WS_POPUP | style, left, top, place.width, place.height,

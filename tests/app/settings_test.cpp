@@ -17,24 +17,18 @@ Placement Read(const FakeProfileFile& file) {
   return ReadPlacement(file, kBarWidth, kBarHeight, kScreenWidth, kScreenHeight, kTaskbar);
 }
 
-TEST(SettingsTest, WithoutAFileTheBarIsCentredAboveTheTaskbarInTheTaobaoBox) {
-  FakeProfileFile file;
-  EXPECT_EQ(ReadBox(file), "taobao");
-  Placement placement = Read(file);
-  EXPECT_EQ(placement.trans, 20);
-  EXPECT_EQ(placement.left, 395);
-  EXPECT_EQ(placement.top, 664);
-}
-
-TEST(SettingsTest, AFileWithoutTheKeysGivesTheSameDefaults) {
-  FakeProfileFile file;
-  file.exists = true;
-  file.values[{"other", "trans"}] = "80";
-  EXPECT_EQ(ReadBox(file), "taobao");
-  Placement placement = Read(file);
-  EXPECT_EQ(placement.trans, 20);
-  EXPECT_EQ(placement.left, 395);
-  EXPECT_EQ(placement.top, 664);
+TEST(SettingsTest, WithoutAFileOrItsKeysTheBarIsCentredAboveTheTaskbarInTheTaobaoBox) {
+  FakeProfileFile noFile;
+  FakeProfileFile otherSection;
+  otherSection.exists = true;
+  otherSection.values[{"other", "trans"}] = "80";
+  for (const FakeProfileFile* file : {&noFile, &otherSection}) {
+    EXPECT_EQ(ReadBox(*file), "taobao");
+    Placement placement = Read(*file);
+    EXPECT_EQ(placement.trans, 20);
+    EXPECT_EQ(placement.left, 395);
+    EXPECT_EQ(placement.top, 664);
+  }
 }
 
 TEST(SettingsTest, DefaultLeftOfAnOddWidthTruncatesTheHalfPixel) {
