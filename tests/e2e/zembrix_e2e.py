@@ -112,7 +112,12 @@ def make_prefix(prefix, exe, keep_server=False):
 
 
 def start_server(prefix):
-    subprocess.run(["wineserver", "-p"], env=wine_env(prefix), check=True, timeout=30)
+    # The server stays in the background; holding the caller's output (ctest's pipe) open would
+    # keep the caller waiting for it.
+    subprocess.run(
+        ["wineserver", "-p"], env=wine_env(prefix), check=True, timeout=30,
+        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+    )
 
 
 def stop_server(prefix):
@@ -189,13 +194,25 @@ class WidgetTestCase(unittest.TestCase):
         return self.wait_bar()
 
     def wait_bar(self):
-        """The bar's window facts once it is shown."""
-        bar = self.probe("wait", _escape_title(TITLE), str(START_TIMEOUT_S * 1000))
+        """The bar's window facts once the last program started has shown it.
+
+        Fails as soon as that program ends, so a crash costs no more than the crash itself.
+        """
+        process = self.processes[-1]
         deadline = time.monotonic() + START_TIMEOUT_S
-        while not bar["visible"] and time.monotonic() < deadline:
-            time.sleep(0.1)
-            bar = self.bar()
-        return bar
+        while True:
+            try:
+                bar = self.probe("wait", _escape_title(TITLE), "500")
+                if bar["visible"]:
+                    return bar
+                time.sleep(0.1)
+            except AssertionError:
+                pass  # no window yet
+            if process.poll() is not None:
+                self.fail(f"the program ended with exit code {process.returncode} before "
+                          "showing the bar")
+            if time.monotonic() > deadline:
+                self.fail(f"no visible bar within {START_TIMEOUT_S} s")
 
     def bar(self):
         return self.probe("info", _escape_title(TITLE))
