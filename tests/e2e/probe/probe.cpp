@@ -85,22 +85,25 @@ std::string RectFields(const RECT& rect) {
          ",\"height\":" + Number(rect.bottom - rect.top);
 }
 
-std::string StyleFields(HWND hwnd) {
+// Visibility is read before anything else: the program places a window before it shows it, so
+// what is read after a window is seen visible is what the user sees, not a state on the way.
+std::string StyleFields(HWND hwnd, bool visible) {
   return "\"style\":" + Number(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE))) +
          ",\"exstyle\":" + Number(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE))) +
-         ",\"visible\":" + Bool(IsWindowVisible(hwnd));
+         ",\"visible\":" + Bool(visible);
 }
 
 // Children in z-order, each placed relative to its parent's client area.
 std::string ChildrenJson(HWND parent) {
   std::string out = "[";
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    bool visible = IsWindowVisible(child);
     RECT rect;
     GetWindowRect(child, &rect);
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     if (out.size() > 1) out += ",";
     out += "{\"class\":" + JsonText(ClassName(child)) + ",\"text\":" + JsonText(WindowText(child)) +
-           "," + RectFields(rect) + "," + StyleFields(child) +
+           "," + RectFields(rect) + "," + StyleFields(child, visible) +
            ",\"children\":" + ChildrenJson(child) + "}";
   }
   return out + "]";
@@ -118,6 +121,7 @@ std::string AlphaJson(HWND hwnd) {
 }
 
 std::string WindowJson(HWND hwnd) {
+  bool visible = IsWindowVisible(hwnd);
   RECT rect;
   GetWindowRect(hwnd, &rect);
   HWND owner = GetWindow(hwnd, GW_OWNER);
@@ -125,7 +129,7 @@ std::string WindowJson(HWND hwnd) {
   GetWindowThreadProcessId(hwnd, &pid);
   return "{\"hwnd\":" + Handle(hwnd) + ",\"pid\":" + Number(pid) +
          ",\"title\":" + JsonText(WindowText(hwnd)) + ",\"class\":" + JsonText(ClassName(hwnd)) +
-         "," + RectFields(rect) + "," + StyleFields(hwnd) +
+         "," + RectFields(rect) + "," + StyleFields(hwnd, visible) +
          ",\"topmost\":" + Bool(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) +
          ",\"alpha\":" + AlphaJson(hwnd) + ",\"owner\":" + Handle(owner) +
          ",\"owner_visible\":" + Bool(owner && IsWindowVisible(owner)) +
