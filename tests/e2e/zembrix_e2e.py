@@ -28,7 +28,7 @@ TITLE = "Zembrix，便捷搜宝入口"
 START_TIMEOUT_S = 30
 PROBE_TIMEOUT_S = 30
 
-_FONT_REG = """Windows Registry Editor Version 5.00
+_PREFIX_REG = """Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
@@ -96,7 +96,7 @@ def make_prefix(prefix, exe, keep_server=False):
         start_server(prefix)
     reg_file = prefix / "zembrix-e2e.reg"
     # reg.exe reads a .reg file as UTF-16 when it has the BOM, which keeps 宋体 intact.
-    reg_file.write_text(_FONT_REG.replace("\n", "\r\n"), encoding="utf-16")
+    reg_file.write_text(_PREFIX_REG.replace("\n", "\r\n"), encoding="utf-16")
     # Wine's background processes inherit the output handles and outlive these commands, so
     # their output goes to a file: a pipe would never reach its end.
     with open(prefix / "setup.log", "wb") as log:
@@ -155,6 +155,8 @@ class WidgetTestCase(unittest.TestCase):
         cls.prefix = _required_env("ZEMBRIX_WINEPREFIX")
         cls.env = wine_env(cls.prefix)
         cls.system = cls._probe_cls("system")
+        if cls.system["acp"] != 936:
+            raise RuntimeError(f"Wine's ANSI code page is {cls.system['acp']}, not 936 (GBK)")
 
     def setUp(self):
         self.processes = []
