@@ -102,13 +102,18 @@ def make_prefix(prefix, exe, keep_server=False):
     with open(prefix / "setup.log", "wb") as log:
         for command, timeout in (
             (["wineboot", "-i"], 300),
-            (["reg", "import", "Z:" + str(reg_file).replace("/", "\\")], 60),
+            (["reg", "import", windows_path(reg_file)], 60),
         ):
             subprocess.run(
                 [loader, *command], env=env, check=True, stdout=log, stderr=log, timeout=timeout
             )
     if not keep_server:
         subprocess.run(["wineserver", "-w"], env=env, timeout=120)
+
+
+def windows_path(path):
+    """The path as Wine's programs see it: the Unix root is drive Z:."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
 
 def start_server(prefix):
@@ -222,11 +227,39 @@ class WidgetTestCase(unittest.TestCase):
     def count(self):
         return self.probe("count", _escape_title(TITLE))["count"]
 
+    def wait_ready(self):
+        """Waits until the bar's program waits for input.
+
+        The bar shows itself first and then starts its web browser control, which keeps it busy
+        for a while (seconds in a fresh prefix); input sent meanwhile would queue behind that,
+        and a test would read the bar before its input had been handled.
+        """
+        self.probe("idle", _escape_title(TITLE), str(START_TIMEOUT_S * 1000))
+
     def click(self, x, y):
+        self.wait_ready()
         self.probe("click", str(x), str(y))
 
     def drag(self, x1, y1, x2, y2):
+        self.wait_ready()
         self.probe("drag", str(x1), str(y1), str(x2), str(y2))
+
+    def type_text(self, text):
+        """Types text into the window that has the keyboard focus."""
+        self.wait_ready()
+        self.probe("type", _escape_title(text))
+
+    def record_shell_urls(self):
+        """Points the shell's http handler at the probe; returns the file the URLs land in."""
+        log = self.program_dir / "shell-urls.txt"
+        command = f'"{windows_path(self.probe_exe)}" record-url "{windows_path(log)}" "%1"'
+        subprocess.run(
+            [wine_loader(self.probe_exe), "reg", "add", r"HKCR\http\shell\open\command",
+             "/ve", "/d", command, "/f"],
+            env=self.env, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            timeout=60,
+        )
+        return log
 
     def pixel(self, x, y):
         """The screen colour at x, y as (r, g, b)."""

@@ -224,6 +224,54 @@ int Drag(int x1, int y1, int x2, int y2) {
   return 0;
 }
 
+// Types text as a person would, one key press per character (KEYEVENTF_UNICODE), into
+// whichever window has the keyboard focus.
+int Type(const std::wstring& text) {
+  for (wchar_t c : text) {
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+      key.type = INPUT_KEYBOARD;
+      key.ki.wScan = c;
+      key.ki.dwFlags = KEYEVENTF_UNICODE;
+    }
+    keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    Sleep(20);
+  }
+  Sleep(100);
+  Print("{\"typed\":true}");
+  return 0;
+}
+
+// Stands in for the user's web browser: the tests register this command as the shell's handler
+// for http URLs, so every URL the program hands to the shell is appended to a file, one a line.
+int RecordUrl(const std::wstring& file, const std::wstring& url) {
+  HANDLE log = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (log == INVALID_HANDLE_VALUE) return Fail("cannot open the log");
+  std::string line = Utf8(url) + "\n";
+  DWORD written = 0;
+  WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  CloseHandle(log);
+  return 0;
+}
+
+// Waits until the window's program has worked through everything queued since it started and
+// waits for input, so a test's first click is not held up behind start-up work.
+int Idle(const std::wstring& title, DWORD timeoutMs) {
+  HWND hwnd = FindWindowW(nullptr, title.c_str());
+  if (!hwnd) return Fail("no window");
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+  if (!process) return Fail("cannot open process");
+  DWORD result = WaitForInputIdle(process, timeoutMs);
+  CloseHandle(process);
+  if (result != 0) return Fail("not idle");
+  Print("{\"idle\":true}");
+  return 0;
+}
+
 int Kill(const std::wstring& title) {
   HWND hwnd = FindWindowW(nullptr, title.c_str());
   if (!hwnd) return Fail("no window");
@@ -260,8 +308,9 @@ int System() {
 
 int Usage() {
   return Fail(
-      "usage: wait TITLE [MS] | info TITLE | count TITLE | kill TITLE | click X Y | "
-      "drag X1 Y1 X2 Y2 | pixel X Y | system");
+      "usage: wait TITLE [MS] | info TITLE | count TITLE | idle TITLE MS | kill TITLE | "
+      "click X Y | "
+      "drag X1 Y1 X2 Y2 | pixel X Y | type TEXT | record-url FILE URL | system");
 }
 
 }  // namespace
@@ -280,9 +329,12 @@ int main() {
   if (command == L"info" && n == 2) return Info(title());
   if (command == L"count" && n == 2) return Count(title());
   if (command == L"kill" && n == 2) return Kill(title());
+  if (command == L"idle" && n == 3) return Idle(title(), number(2));
   if (command == L"click" && n == 3) return Click(number(1), number(2));
   if (command == L"drag" && n == 5) return Drag(number(1), number(2), number(3), number(4));
   if (command == L"pixel" && n == 3) return Pixel(number(1), number(2));
+  if (command == L"type" && n == 2) return Type(Unescape(args[1]));
+  if (command == L"record-url" && n == 3) return RecordUrl(args[1], args[2]);
   if (command == L"system" && n == 1) return System();
   return Usage();
 }
