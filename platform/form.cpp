@@ -20,16 +20,16 @@ Rect ApplyMove(const Rect& current, const MoveTo& move) {
               move.height ? size(*move.height) : current.height};
 }
 
-Form::Form(const WindowSpec& spec, Rect windowPlace, FormHost& host)
-    : spec_(spec), host_(host), window_(windowPlace), windowBackground_(spec.background) {
-  for (const ControlSpec& control : spec.controls) {
+Form::Form(const WindowDesign& design, Rect windowPlace, FormHost& host)
+    : design_(design), host_(host), window_(windowPlace), windowBackground_(design.background) {
+  for (const ControlDesign& control : design.controls) {
     controls_.push_back({control.place, control.visible, control.caption, control.background});
   }
 }
 
 int Form::IndexOf(const char* name) const {
-  for (size_t i = 0; i < spec_.controls.size(); ++i) {
-    if (std::strcmp(spec_.controls[i].name, name) == 0) return int(i);
+  for (size_t i = 0; i < design_.controls.size(); ++i) {
+    if (std::strcmp(design_.controls[i].name, name) == 0) return int(i);
   }
   // Control names are fixed in the program; an unknown one is a programming error.
   std::abort();
@@ -72,7 +72,7 @@ Text Form::Caption(const char* name) const { return State(name).caption; }
 void Form::SetCaption(const char* name, const Text& caption) {
   ControlState& state = State(name);
   // What the user typed into an edit box is not in the model, so setting its text always acts.
-  bool editBox = spec_.controls[IndexOf(name)].kind == ControlKind::EditBox;
+  bool editBox = design_.controls[IndexOf(name)].kind == ControlKind::EditBox;
   if (state.caption == caption && !editBox) return;
   state.caption = caption;
   host_.CaptionChanged(IndexOf(name), caption);

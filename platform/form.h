@@ -1,4 +1,4 @@
-// The live state of a window built from a WindowSpec: where each control is, whether it shows,
+// The live state of a window built from a WindowDesign: where each control is, whether it shows,
 // its caption and background. The program's rules act on controls by name through a Form; the
 // FormHost turns each actual change into the real window system's call.
 #pragma once
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/text.h"
-#include "platform/control_spec.h"
+#include "platform/control_design.h"
 
 namespace zembrix {
 
@@ -36,9 +36,8 @@ struct MoveTo {
 
 class Form {
  public:
-  Form(const WindowSpec& spec, Rect windowPlace, FormHost& host);
+  Form(const WindowDesign& design, Rect windowPlace, FormHost& host);
 
-  const WindowSpec& Spec() const { return spec_; }
   int IndexOf(const char* name) const;
 
   Rect WindowPlace() const { return window_; }
@@ -70,7 +69,7 @@ class Form {
   ControlState& State(const char* name) { return controls_[IndexOf(name)]; }
   const ControlState& State(const char* name) const { return controls_[IndexOf(name)]; }
 
-  const WindowSpec& spec_;
+  const WindowDesign& design_;
   FormHost& host_;
   Rect window_;
   Colour windowBackground_;

@@ -9,7 +9,7 @@ namespace {
 constexpr Colour kWhite = Rgb(255, 255, 255);
 
 // The three title buttons share one look; only the caption and the alignment differ.
-constexpr ControlSpec TitleButton(const char* name, Rect place, const char* caption,
+constexpr ControlDesign TitleButton(const char* name, Rect place, const char* caption,
                                   TextAlign align) {
   return {.name = name,
           .kind = ControlKind::Label,
@@ -21,7 +21,7 @@ constexpr ControlSpec TitleButton(const char* name, Rect place, const char* capt
           .cursor = CursorShape::Hand};
 }
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     TitleButton("标签_小口按钮", {152, 0, 14, 16}, "□", TextAlign::Left),
     {.name = "编辑框_卓越",
      .kind = ControlKind::EditBox,
@@ -71,15 +71,15 @@ constexpr ControlSpec kControls[] = {
      .outlineWidth = 1},
 };
 
-constexpr WindowSpec kSearchBar = {
+constexpr WindowDesign kSearchBar = {
     .title = kSearchBarTitle,
-    .design = {0, 0, 230, 392},
+    .size = {0, 0, 230, 392},
     .background = kBarOrange,
     .controls = kControls,
 };
 
 }  // namespace
 
-const WindowSpec& SearchBarDesign() { return kSearchBar; }
+const WindowDesign& SearchBarDesign() { return kSearchBar; }
 
 }  // namespace zembrix

@@ -22,8 +22,8 @@ SearchBarWindow::SearchBarWindow(Text programDirectory)
       settings_(SettingsPath(programDirectory_)) {}
 
 bool SearchBarWindow::Load() {
-  const WindowSpec& design = SearchBarDesign();
-  if (!Create(design.title, design.design, WS_CLIPCHILDREN, /*owned=*/true)) return false;
+  const WindowDesign& design = SearchBarDesign();
+  if (!Create(design.title, design.size, WS_CLIPCHILDREN, /*owned=*/true)) return false;
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ShowWindow(Handle(), SW_SHOW);
   PostMessageA(Handle(), kStartBrowsers, 0, 0);
@@ -38,7 +38,7 @@ void SearchBarWindow::ShowAndActivate() {
 }
 
 void SearchBarWindow::OnCreate() {
-  const WindowSpec& design = SearchBarDesign();
+  const WindowDesign& design = SearchBarDesign();
   formHost_ = std::make_unique<Win32FormHost>(Handle(), design);
   form_ = std::make_unique<Form>(design, ScreenPlace(Handle()), *formHost_);
   SearchBarHost& host = *this;

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/text.h"
-#include "platform/control_spec.h"
+#include "platform/control_design.h"
 
 struct IWebBrowser2;
 

@@ -17,7 +17,7 @@ ControlWindow* ControlOf(HWND hwnd) {
 LRESULT EditColours(HDC dc, HWND edit) {
   const ControlWindow* control = ControlOf(edit);
   if (!control) return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-  SetTextColor(dc, ToColorref(control->spec->textColour));
+  SetTextColor(dc, ToColorref(control->design->textColour));
   SetBkColor(dc, ToColorref(control->background));
   SetDCBrushColor(dc, ToColorref(control->background));
   return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
@@ -33,23 +33,23 @@ void PaintLabel(HDC dc, const RECT& client, const ControlWindow& control) {
   char caption[256] = "";
   GetWindowTextA(control.hwnd, caption, sizeof caption);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ToColorref(control.spec->textColour));
+  SetTextColor(dc, ToColorref(control.design->textColour));
   HGDIOBJ oldFont = SelectObject(dc, control.font);
   RECT box = client;
-  UINT align = control.spec->align == TextAlign::Centre ? DT_CENTER : DT_LEFT;
+  UINT align = control.design->align == TextAlign::Centre ? DT_CENTER : DT_LEFT;
   DrawTextA(dc, caption, -1, &box, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, oldFont);
 }
 
 void PaintFrame(HDC dc, const RECT& client, const ControlWindow& control) {
-  const ControlSpec& spec = *control.spec;
+  const ControlDesign& design = *control.design;
   Fill(dc, client, control.background);
-  if (spec.outlineWidth == 0) return;
+  if (design.outlineWidth == 0) return;
   // An inside-frame pen keeps a wide outline within the control's own area.
-  HPEN pen = CreatePen(PS_INSIDEFRAME, spec.outlineWidth, ToColorref(spec.outline));
+  HPEN pen = CreatePen(PS_INSIDEFRAME, design.outlineWidth, ToColorref(design.outline));
   HGDIOBJ oldPen = SelectObject(dc, pen);
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(spec.filled ? DC_BRUSH : HOLLOW_BRUSH));
-  if (spec.filled) SetDCBrushColor(dc, ToColorref(spec.fill));
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(design.filled ? DC_BRUSH : HOLLOW_BRUSH));
+  if (design.filled) SetDCBrushColor(dc, ToColorref(design.fill));
   Rectangle(dc, client.left, client.top, client.right, client.bottom);
   SelectObject(dc, oldBrush);
   SelectObject(dc, oldPen);
@@ -72,7 +72,7 @@ void Paint(HWND hwnd) {
   RECT client;
   GetClientRect(hwnd, &client);
   if (const ControlWindow* control = ControlOf(hwnd)) {
-    switch (control->spec->kind) {
+    switch (control->design->kind) {
       case ControlKind::Label: PaintLabel(dc, client, *control); break;
       case ControlKind::Frame: PaintFrame(dc, client, *control); break;
       case ControlKind::PictureBox: PaintPicture(dc, client, *control); break;
@@ -99,7 +99,7 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       return 1;  // painting covers the whole control
     case WM_SETCURSOR:
       if (const ControlWindow* control = ControlOf(hwnd); control && LOWORD(lParam) == HTCLIENT) {
-        SetCursor(LoadCursorA(nullptr, CursorFor(control->spec->cursor)));
+        SetCursor(LoadCursorA(nullptr, CursorFor(control->design->cursor)));
         return TRUE;
       }
       break;
@@ -115,7 +115,7 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 
-HFONT FontFor(const FontSpec& font) {
+HFONT FontFor(const FontDesign& font) {
   if (!font.face) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   // A negative height asks for the character height, not the cell height.
   return CreateFontA(-font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -123,31 +123,31 @@ HFONT FontFor(const FontSpec& font) {
                      DEFAULT_PITCH | FF_DONTCARE, font.face);
 }
 
-HWND ParentOf(HWND window, const ControlSpec& spec, const std::vector<ControlWindow>& controls) {
-  if (!spec.parent) return window;
+HWND ParentOf(HWND window, const ControlDesign& design, const std::vector<ControlWindow>& controls) {
+  if (!design.parent) return window;
   for (const ControlWindow& control : controls) {
-    if (control.hwnd && std::strcmp(control.spec->name, spec.parent) == 0) return control.hwnd;
+    if (control.hwnd && std::strcmp(control.design->name, design.parent) == 0) return control.hwnd;
   }
   return window;
 }
 
 HWND CreateChild(HWND parent, ControlWindow& control) {
-  const ControlSpec& spec = *control.spec;
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? WS_VISIBLE : 0);
-  const Rect& place = spec.place;
+  const ControlDesign& design = *control.design;
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (design.visible ? WS_VISIBLE : 0);
+  const Rect& place = design.place;
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (spec.kind == ControlKind::Browser) {
-    return EmbeddedBrowser::Create(parent, place, style, spec.zoomLevel, &control.browser);
+  if (design.kind == ControlKind::Browser) {
+    return EmbeddedBrowser::Create(parent, place, style, design.zoomLevel, &control.browser);
   }
-  if (spec.kind == ControlKind::EditBox) {
-    HWND edit = CreateWindowExA(0, "EDIT", spec.caption,
+  if (design.kind == ControlKind::EditBox) {
+    HWND edit = CreateWindowExA(0, "EDIT", design.caption,
                                 style | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, place.left,
                                 place.top, place.width, place.height, parent, nullptr, instance,
                                 nullptr);
     if (edit) SendMessageA(edit, EM_LIMITTEXT, 0, 0);  // 0 lifts the limit
     return edit;
   }
-  return CreateWindowExA(0, kControlClass, spec.caption, style | WS_CLIPCHILDREN, place.left,
+  return CreateWindowExA(0, kControlClass, design.caption, style | WS_CLIPCHILDREN, place.left,
                          place.top, place.width, place.height, parent, nullptr, instance, nullptr);
 }
 
@@ -158,28 +158,28 @@ COLORREF ToColorref(Colour colour) {
   return static_cast<COLORREF>(colour);
 }
 
-void CreateControls(HWND window, const WindowSpec& spec, std::vector<ControlWindow>& controls) {
+void CreateControls(HWND window, const WindowDesign& design, std::vector<ControlWindow>& controls) {
   RegisterWindowClass(kControlClass, ControlProc);
   controls.clear();
-  controls.resize(spec.controls.size());
+  controls.resize(design.controls.size());
   // Containers follow their contents in the table, so building from the end creates every parent
   // before its children; raising each new window to the top then leaves the first row on top.
-  for (size_t i = spec.controls.size(); i-- > 0;) {
+  for (size_t i = design.controls.size(); i-- > 0;) {
     ControlWindow& control = controls[i];
-    control.spec = &spec.controls[i];
+    control.design = &design.controls[i];
     control.index = int(i);
-    control.background = control.spec->background;
-    control.hwnd = CreateChild(ParentOf(window, *control.spec, controls), control);
+    control.background = control.design->background;
+    control.hwnd = CreateChild(ParentOf(window, *control.design, controls), control);
     if (!control.hwnd) continue;
     SetWindowLongPtrA(control.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
     SetWindowPos(control.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (control.spec->kind == ControlKind::Label || control.spec->kind == ControlKind::EditBox) {
-      control.font = FontFor(control.spec->font);
+    if (control.design->kind == ControlKind::Label || control.design->kind == ControlKind::EditBox) {
+      control.font = FontFor(control.design->font);
       SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), FALSE);
     }
-    if (control.spec->pictureId) {
+    if (control.design->pictureId) {
       control.picture = static_cast<HBITMAP>(LoadImageA(
-          GetModuleHandleA(nullptr), MAKEINTRESOURCEA(control.spec->pictureId), IMAGE_BITMAP, 0,
+          GetModuleHandleA(nullptr), MAKEINTRESOURCEA(control.design->pictureId), IMAGE_BITMAP, 0,
           0, LR_DEFAULTCOLOR));
     }
   }
@@ -187,7 +187,7 @@ void CreateControls(HWND window, const WindowSpec& spec, std::vector<ControlWind
 
 void ReleaseControls(std::vector<ControlWindow>& controls) {
   for (ControlWindow& control : controls) {
-    if (control.spec && control.spec->font.face && control.font) DeleteObject(control.font);
+    if (control.design && control.design->font.face && control.font) DeleteObject(control.font);
     if (control.picture) DeleteObject(control.picture);
     control = ControlWindow{};
   }

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/control_spec.h"
+#include "platform/control_design.h"
 #include "platform/win32/browser_host.h"
 
 namespace zembrix {
@@ -18,7 +18,7 @@ namespace zembrix {
 inline constexpr UINT kControlPressed = WM_APP + 1;
 
 struct ControlWindow {
-  const ControlSpec* spec = nullptr;
+  const ControlDesign* design = nullptr;
   HWND hwnd = nullptr;
   int index = 0;
   Colour background = 0;
@@ -29,7 +29,7 @@ struct ControlWindow {
 
 // Creates every control of the table as a child window of window (or of its parent control),
 // in stacking order, so that the first lies on top.
-void CreateControls(HWND window, const WindowSpec& spec, std::vector<ControlWindow>& controls);
+void CreateControls(HWND window, const WindowDesign& design, std::vector<ControlWindow>& controls);
 
 // Releases the fonts, pictures and browsers; the child windows go with their parent.
 void ReleaseControls(std::vector<ControlWindow>& controls);

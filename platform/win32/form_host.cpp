@@ -2,9 +2,9 @@
 
 namespace zembrix {
 
-Win32FormHost::Win32FormHost(HWND window, const WindowSpec& spec)
-    : window_(window), windowBackground_(spec.background) {
-  CreateControls(window, spec, controls_);
+Win32FormHost::Win32FormHost(HWND window, const WindowDesign& design)
+    : window_(window), windowBackground_(design.background) {
+  CreateControls(window, design, controls_);
 }
 
 Win32FormHost::~Win32FormHost() { ReleaseControls(controls_); }

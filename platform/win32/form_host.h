@@ -12,8 +12,8 @@ namespace zembrix {
 
 class Win32FormHost : public FormHost {
  public:
-  // Builds the controls of spec inside window.
-  Win32FormHost(HWND window, const WindowSpec& spec);
+  // Builds the controls of design inside window.
+  Win32FormHost(HWND window, const WindowDesign& design);
   ~Win32FormHost() override;
   Win32FormHost(const Win32FormHost&) = delete;
   Win32FormHost& operator=(const Win32FormHost&) = delete;

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "platform/control_spec.h"
+#include "platform/control_design.h"
 
 namespace zembrix {
 

@@ -7,11 +7,11 @@
 namespace zembrix {
 namespace {
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlDesign kControls[] = {
     {.name = "标签_甲", .place = {1, 2, 3, 4}, .caption = "甲"},
     {.name = "编辑框_乙", .kind = ControlKind::EditBox, .place = {5, 6, 7, 8}},
 };
-constexpr WindowSpec kWindow = {.title = "窗", .design = {0, 0, 100, 50}, .controls = kControls};
+constexpr WindowDesign kWindow = {.title = "窗", .size = {0, 0, 100, 50}, .controls = kControls};
 
 class FormTest : public testing::Test {
  protected:

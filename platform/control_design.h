@@ -29,12 +29,12 @@ enum class ControlKind { Label, Frame, EditBox, PictureBox, Browser };
 enum class TextAlign { Left, Centre };
 enum class CursorShape { Arrow, Hand, SizeAll };
 
-struct FontSpec {
+struct FontDesign {
   const char* face = nullptr;  // null: the default GUI font
   int height = 0;              // character height in pixels
 };
 
-struct ControlSpec {
+struct ControlDesign {
   const char* name = "";
   ControlKind kind = ControlKind::Label;
   const char* parent = nullptr;  // null: the window itself
@@ -43,7 +43,7 @@ struct ControlSpec {
   const char* caption = "";
   Colour textColour = Rgb(0, 0, 0);
   Colour background = kButtonFace;
-  FontSpec font;
+  FontDesign font;
   TextAlign align = TextAlign::Left;
   CursorShape cursor = CursorShape::Arrow;
   // Frames: an outline of this width (0: none), hollow unless filled.
@@ -55,12 +55,12 @@ struct ControlSpec {
   int zoomLevel = 2;   // browsers: text size, 0 to 4
 };
 
-struct WindowSpec {
+struct WindowDesign {
   const char* title = "";
-  Rect design;  // size only; windows are centred on the screen when created
+  Rect size;  // width and height; windows are centred on the screen when created
   Colour background = Rgb(255, 255, 255);
   // In stacking order: the first lies on top of the later ones where they overlap.
-  std::span<const ControlSpec> controls;
+  std::span<const ControlDesign> controls;
 };
 
 }  // namespace zembrix
