@@ -1,5 +1,7 @@
 """How the real program reads Zembrix.ini at start: box, transparency and position."""
 
+import configparser
+import time
 import unittest
 
 from zembrix_e2e import WidgetTestCase
@@ -78,6 +80,32 @@ class SettingsFileTest(WidgetTestCase):
                     self.assertEqual(self.read_file("Zembrix.ini"), data, "written at start")
                 finally:
                     self.end_programs()
+
+
+class SaveOnCloseTest(WidgetTestCase):
+    def test_close_button_hides_the_bar_and_saves_only_its_own_keys(self):
+        # An unknown box name and an out-of-range level are the user's and go back unchanged;
+        # so do keys and sections that are not the program's.
+        self.write_file("Zembrix.ini", ini("note=用户的笔记", "box=Taobao", "trans=150")
+                        + b"[other]\r\nkept=1\r\n")
+        bar = self.start_bar()
+        x, y = bar["left"] + 100, bar["top"] + 8
+        self.drag(x, y, x - 200, y - 100)
+        left, top = bar["left"] - 200, bar["top"] - 100
+        close = next(c for c in bar["children"] if c["text"] == "×")
+        self.click(left + close["left"] + 7, top + close["top"] + 8)
+
+        # The bar hides first and saves right after, while the test reads on.
+        deadline = time.monotonic() + 10
+        while b"position_top" not in self.read_file("Zembrix.ini") and time.monotonic() < deadline:
+            time.sleep(0.1)
+        self.assertFalse(self.bar()["visible"], "the bar is hidden, not ended")
+        saved = configparser.ConfigParser(interpolation=None)
+        saved.read_string(self.read_file("Zembrix.ini").decode("gbk"))
+        self.assertEqual(dict(saved["general"]), {
+            "note": "用户的笔记", "box": "Taobao", "trans": "150",
+            "position_left": str(left), "position_top": str(top)})
+        self.assertEqual(dict(saved["other"]), {"kept": "1"})
 
 
 if __name__ == "__main__":
