@@ -256,15 +256,20 @@ int RecordUrl(const std::wstring& file, const std::wstring& url) {
   return 0;
 }
 
+// The process that owns the top-level window with this title, or null.
+HANDLE OpenOwnerProcess(const std::wstring& title, DWORD access, DWORD* pid) {
+  HWND hwnd = FindWindowW(nullptr, title.c_str());
+  if (!hwnd) return nullptr;
+  GetWindowThreadProcessId(hwnd, pid);
+  return OpenProcess(access, FALSE, *pid);
+}
+
 // Waits until the window's program has worked through everything queued since it started and
 // waits for input, so a test's first click is not held up behind start-up work.
 int Idle(const std::wstring& title, DWORD timeoutMs) {
-  HWND hwnd = FindWindowW(nullptr, title.c_str());
-  if (!hwnd) return Fail("no window");
   DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
-  if (!process) return Fail("cannot open process");
+  HANDLE process = OpenOwnerProcess(title, SYNCHRONIZE | PROCESS_QUERY_INFORMATION, &pid);
+  if (!process) return Fail("no window or process");
   DWORD result = WaitForInputIdle(process, timeoutMs);
   CloseHandle(process);
   if (result != 0) return Fail("not idle");
@@ -273,12 +278,9 @@ int Idle(const std::wstring& title, DWORD timeoutMs) {
 }
 
 int Kill(const std::wstring& title) {
-  HWND hwnd = FindWindowW(nullptr, title.c_str());
-  if (!hwnd) return Fail("no window");
   DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-  if (!process) return Fail("cannot open process");
+  HANDLE process = OpenOwnerProcess(title, PROCESS_TERMINATE | SYNCHRONIZE, &pid);
+  if (!process) return Fail("no window or process");
   TerminateProcess(process, 1);
   bool ended = WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
   CloseHandle(process);
