@@ -11,7 +11,8 @@
 namespace zembrix {
 namespace {
 
-constexpr UINT_PTR kTopmostTimerId = 1;
+// Window timer ids are the bar's timers, counted from 1.
+UINT_PTR TimerId(BarTimer timer) { return UINT_PTR(timer) + 1; }
 // Posted once the bar is on screen: its browser starts after the first paint.
 constexpr UINT kStartBrowsers = WM_APP + 2;
 
@@ -58,7 +59,7 @@ LRESULT SearchBarWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       bar_->OnPress(SearchBarDesign().controls[wParam].name);
       return 0;
     case WM_TIMER:
-      if (wParam == kTopmostTimerId) bar_->TopmostTick();
+      if (wParam == TimerId(BarTimer::Topmost)) bar_->TopmostTick();
       return 0;
     case WM_WINDOWPOSCHANGED:
       // Dragging moves the window behind the model's back.
@@ -94,11 +95,11 @@ void SearchBarWindow::MakeTopmost(bool topmost) {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void SearchBarWindow::SetTimer(BarTimer, int periodMs) {
+void SearchBarWindow::SetTimer(BarTimer timer, int periodMs) {
   if (periodMs <= 0) {
-    KillTimer(Handle(), kTopmostTimerId);
+    KillTimer(Handle(), TimerId(timer));
   } else {
-    ::SetTimer(Handle(), kTopmostTimerId, UINT(periodMs), nullptr);
+    ::SetTimer(Handle(), TimerId(timer), UINT(periodMs), nullptr);
   }
 }
 
