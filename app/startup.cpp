@@ -8,8 +8,8 @@ void StartProgram(StartupHost& host) {
     host.EndProcess(0);
     return;
   }
-  // Creation can fail transiently (for instance while the desktop is still starting), so it is
-  // retried; a bar that can never be created ends the process with a failure code instead of
+  // Loading is tried again while the window is reported as not created, but a bounded number of
+  // times: a bar that cannot be created ends the process with a failure code instead of
   // spinning for ever.
   for (int attempt = 0; attempt < kSearchBarLoadAttempts; ++attempt) {
     if (host.LoadSearchBar()) {

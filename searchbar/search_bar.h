@@ -13,6 +13,7 @@
 namespace zembrix {
 
 enum class BarTimer { Topmost };
+inline constexpr int kBarTimerCount = 1;
 
 class SearchBarHost {
  public:
@@ -25,7 +26,8 @@ class SearchBarHost {
   virtual bool BarVisible() = 0;
   virtual void HideBar() = 0;
   virtual void MakeTopmost(bool topmost) = 0;
-  // A period of 0 stops the timer; any other period (re)starts its count from zero.
+  // A period of 0 or less stops the timer; setting the period it already has changes nothing;
+  // any other period restarts its count from zero.
   virtual void SetTimer(BarTimer timer, int periodMs) = 0;
   virtual void OpenWithShell(const Text& url) = 0;
   // Hands the mouse to the system's window-move loop.

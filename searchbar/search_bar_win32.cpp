@@ -56,7 +56,10 @@ LRESULT SearchBarWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       formHost_->StartBrowsers();
       return 0;
     case kControlPressed:
-      bar_->OnPress(SearchBarDesign().controls[wParam].name);
+      // Any process can post this message number; only our own control indexes count.
+      if (wParam < SearchBarDesign().controls.size()) {
+        bar_->OnPress(SearchBarDesign().controls[wParam].name);
+      }
       return 0;
     case WM_TIMER:
       if (wParam == TimerId(BarTimer::Topmost)) bar_->TopmostTick();
@@ -96,7 +99,12 @@ void SearchBarWindow::MakeTopmost(bool topmost) {
 }
 
 void SearchBarWindow::SetTimer(BarTimer timer, int periodMs) {
-  if (periodMs <= 0) {
+  int& period = timerPeriods_[size_t(timer)];
+  periodMs = periodMs < 0 ? 0 : periodMs;
+  // Setting the period a timer already has must not restart its count.
+  if (periodMs == period) return;
+  period = periodMs;
+  if (periodMs == 0) {
     KillTimer(Handle(), TimerId(timer));
   } else {
     ::SetTimer(Handle(), TimerId(timer), UINT(periodMs), nullptr);

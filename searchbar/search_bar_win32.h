@@ -40,6 +40,7 @@ class SearchBarWindow : public TopLevelWindow, private SearchBarHost {
   std::unique_ptr<Win32FormHost> formHost_;
   std::unique_ptr<Form> form_;
   std::unique_ptr<SearchBar> bar_;
+  int timerPeriods_[kBarTimerCount] = {};
 };
 
 }  // namespace zembrix

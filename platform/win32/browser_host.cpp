@@ -60,18 +60,24 @@ IWebBrowser2* CreateControl(HWND site) {
   HWND host = CreateWindowExA(0, "AtlAxWin", "Shell.Explorer.2", WS_CHILD | WS_VISIBLE, 0, 0,
                               place.right, place.bottom, site, nullptr, GetModuleHandleA(nullptr),
                               nullptr);
+  if (!host) return nullptr;
   IUnknown* unknown = nullptr;
-  if (!host || FAILED(getControl(host, &unknown)) || !unknown) return nullptr;
   IWebBrowser2* browser = nullptr;
-  HRESULT result = unknown->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser));
-  unknown->Release();
-  return SUCCEEDED(result) ? browser : nullptr;
+  if (SUCCEEDED(getControl(host, &unknown)) && unknown) {
+    if (FAILED(unknown->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser)))) {
+      browser = nullptr;
+    }
+    unknown->Release();
+  }
+  // Without a working control the site stays empty rather than holding a dead host.
+  if (!browser) DestroyWindow(host);
+  return browser;
 }
 
 }  // namespace
 
 // Listens to the control's events and sets the text size whenever a document has loaded.
-class ZoomOnLoad : public IDispatch {
+class ZoomOnLoad final : public IDispatch {
  public:
   ZoomOnLoad(IWebBrowser2* browser, int zoomLevel) : browser_(browser), zoomLevel_(zoomLevel) {}
 

@@ -187,6 +187,8 @@ void CreateControls(HWND window, const WindowDesign& design, std::vector<Control
 
 void ReleaseControls(std::vector<ControlWindow>& controls) {
   for (ControlWindow& control : controls) {
+    // A child window that outlives its record must not paint from it.
+    if (control.hwnd) SetWindowLongPtrA(control.hwnd, GWLP_USERDATA, 0);
     if (control.design && control.design->font.face && control.font) DeleteObject(control.font);
     if (control.picture) DeleteObject(control.picture);
     control = ControlWindow{};

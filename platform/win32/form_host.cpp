@@ -1,5 +1,7 @@
 #include "platform/win32/form_host.h"
 
+#include "platform/win32/top_level_window.h"
+
 namespace zembrix {
 
 Win32FormHost::Win32FormHost(HWND window, const WindowDesign& design)
@@ -50,7 +52,7 @@ Text Win32FormHost::TypedText(int index) {
   return text;
 }
 
-void Win32FormHost::Focus(int index) { SetFocus(controls_[index].hwnd); }
+void Win32FormHost::Focus(int index) { TopLevelWindow::FocusControl(controls_[index].hwnd); }
 
 void Win32FormHost::Navigate(int index, const Text& path) {
   if (controls_[index].browser) controls_[index].browser->Navigate(path);

@@ -29,8 +29,25 @@ bool TopLevelWindow::Create(const char* title, const Rect& place, DWORD style, b
   return hwnd_ != nullptr;
 }
 
+void TopLevelWindow::FocusControl(HWND control) {
+  HWND root = GetAncestor(control, GA_ROOT);
+  if (auto* window = reinterpret_cast<TopLevelWindow*>(GetWindowLongPtrA(root, GWLP_USERDATA))) {
+    window->focus_ = control;
+  }
+  SetFocus(control);
+}
+
 LRESULT TopLevelWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+      } else if (focus_ && IsChild(hwnd_, focus_)) {
+        SetFocus(focus_);
+        return 0;
+      }
+      break;
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(hwnd_, &client);

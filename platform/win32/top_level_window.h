@@ -14,6 +14,11 @@ class TopLevelWindow {
   virtual ~TopLevelWindow() = default;
   HWND Handle() const { return hwnd_; }
 
+  // Gives a control the keyboard focus now and whenever its window is activated again: by
+  // default a reactivated window takes the focus itself, and typing would no longer reach the
+  // control the user was in.
+  static void FocusControl(HWND control);
+
  protected:
   // A pop-up without caption or border, centred on the screen at place's size. Owned windows
   // get an invisible owner, which keeps them off the taskbar. OnMessage(WM_CREATE) runs before
@@ -26,6 +31,7 @@ class TopLevelWindow {
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
+  HWND focus_ = nullptr;
 };
 
 }  // namespace zembrix

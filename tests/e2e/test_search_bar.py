@@ -183,6 +183,21 @@ class SearchBarTest(WidgetTestCase):
         # The keyword arrives whole, as its GBK bytes percent-encoded ("书" is CA E9).
         self.assertEqual(self.wait_for_lines(urls, 1), [prefix + "A%26B%20%CA%E9%231" + suffix])
 
+    def test_the_amazon_box_keeps_the_keyboard_when_the_user_comes_back(self):
+        urls = self.record_shell_urls()
+        bar = self.start_box("zhuoyue")
+        self.type_text("bo")
+        # The user works in another program, then clicks the bar's title strip to come back.
+        self.assertTrue(self.probe("steal-focus", "500")["had_focus"])
+        self.click(bar["left"] + 60, bar["top"] + 8)
+        self.type_text("ok")
+        amazon = self.amazon_frame(bar)
+        start = child(amazon, lambda c: not c["children"], "start picture")
+        self.click(bar["left"] + amazon["left"] + start["left"] + 20,
+                   bar["top"] + amazon["top"] + start["top"] + 10)
+        [url] = self.wait_for_lines(urls, 1)
+        self.assertIn("&keyword=book&Submit.x=29", url)
+
     def wait_for_lines(self, path, count, timeout=20):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:

@@ -277,6 +277,26 @@ int Idle(const std::wstring& title, DWORD timeoutMs) {
   return 0;
 }
 
+// Shows a window of its own in the foreground for a while, as a person switching to another
+// program would, then closes it.
+int StealFocus(DWORD ms) {
+  HWND other = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"zembrix-probe", WS_POPUP | WS_VISIBLE,
+                               0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  if (!other) return Fail("no window");
+  SetForegroundWindow(other);
+  SetActiveWindow(other);
+  DWORD start = GetTickCount();
+  MSG message;
+  while (GetTickCount() - start < ms) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(10);
+  }
+  bool hadFocus = GetActiveWindow() == other;
+  DestroyWindow(other);
+  Print(std::string("{\"had_focus\":") + Bool(hadFocus) + "}");
+  return 0;
+}
+
 int Kill(const std::wstring& title) {
   DWORD pid = 0;
   HANDLE process = OpenOwnerProcess(title, PROCESS_TERMINATE | SYNCHRONIZE, &pid);
@@ -312,7 +332,8 @@ int Usage() {
   return Fail(
       "usage: wait TITLE [MS] | info TITLE | count TITLE | idle TITLE MS | kill TITLE | "
       "click X Y | "
-      "drag X1 Y1 X2 Y2 | pixel X Y | type TEXT | record-url FILE URL | system");
+      "drag X1 Y1 X2 Y2 | pixel X Y | type TEXT | steal-focus MS | record-url FILE URL | "
+      "system");
 }
 
 }  // namespace
@@ -336,6 +357,7 @@ int main() {
   if (command == L"drag" && n == 5) return Drag(number(1), number(2), number(3), number(4));
   if (command == L"pixel" && n == 3) return Pixel(number(1), number(2));
   if (command == L"type" && n == 2) return Type(Unescape(args[1]));
+  if (command == L"steal-focus" && n == 2) return StealFocus(number(1));
   if (command == L"record-url" && n == 3) return RecordUrl(args[1], args[2]);
   if (command == L"system" && n == 1) return System();
   return Usage();
