@@ -47,7 +47,14 @@ TEST(MakePage, RefusesValuesThatTheProgramWouldReadBackDifferently) {
   };
   const Case cases[] = {
       {0, "cut\0here"s, "menu title holds a zero byte at offset 3; the program would cut the payload there"},
-      {1, "http://x/" + std::string(kMenuLinkEnd), "menu link holds its own end marker; the program would cut the field there"},
+      {1, "http://x/" + std::string(kMenuLinkEnd) + "y",
+       "menu link would not read back as given: a value holds a field marker or ends inside a two-byte character (is it GBK?)"},
+      // UTF-8 "新品推": nine bytes of 0x80 or more, so the last pairs with the end marker's "[".
+      {0, "\xE6\x96\xB0\xE5\x93\x81\xE6\x8E\xA8",
+       "menu title would not read back as given: a value holds a field marker or ends inside a two-byte character (is it GBK?)"},
+      // A whole field inside the title would give the program a style sheet nobody asked for.
+      {0, "x" + std::string(kCssUrlStart) + "evil" + std::string(kCssUrlEnd),
+       "css url would not read back as given: a value holds a field marker or ends inside a two-byte character (is it GBK?)"},
   };
   for (const Case& c : cases) {
     PayloadFieldValues values;
@@ -67,6 +74,8 @@ TEST(ReadPage, SaysPreciselyWhyNothingWasFound) {
   };
   const Case cases[] = {
       {"<p>博客正文</p>", "no block start marker on the page"},
+      {"<p>\0</p>"s + PageWithBlock("0000000000000000"),
+       "no block start marker before the zero byte at offset 3, where the program stops reading"},
       {kEnd + "<p>" + kStart + "0000", "no block end marker after the block start marker"},
       {PageWithBlock(""), "the block between the markers is empty"},
       {PageWithBlock("amp;AMP;"), "the block between the markers is empty once \"amp;\" is removed"},

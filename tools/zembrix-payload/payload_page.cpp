@@ -25,16 +25,21 @@ std::string HexByte(char byte) {
   return text;
 }
 
-// A value the program would read back differently is refused rather than published.
-std::string CheckFieldValue(const PayloadField& field, const Text& value) {
-  if (std::size_t zero = value.find('\0'); zero != Text::npos) {
-    return std::string(field.name) + " holds a zero byte at offset " + Number(zero) +
-           "; the program would cut the payload there";
-  }
-  if (FindGbk(value, field.endMarker) != std::string_view::npos) {
-    return std::string(field.name) + " holds its own end marker; the program would cut the field there";
-  }
-  return {};
+std::string ZeroByteError(const PayloadField& field, const Text& value) {
+  std::size_t zero = value.find('\0');
+  if (zero == Text::npos) return {};
+  return std::string(field.name) + " holds a zero byte at offset " + Number(zero) +
+         "; the program would cut the payload there";
+}
+
+// The program reads each field back with its own marker search over the whole plaintext, so a
+// value that holds a marker, or ends inside a two-byte character and so hides the end marker's
+// first byte, would come back different from what was given.
+std::string ReadBackError(const Text& plain, const PayloadField& field, const Text& value) {
+  if (TextBetween(plain, field.startMarker, field.endMarker) == value) return {};
+  return std::string(field.name) +
+         " would not read back as given: a value holds a field marker or ends inside a two-byte "
+         "character (is it GBK?)";
 }
 
 }  // namespace
@@ -44,10 +49,15 @@ PageResult MakePage(const PayloadFieldValues& values, std::string_view keyText, 
   for (std::size_t i = 0; i < kPayloadFields.size(); ++i) {
     if (!values[i]) continue;
     const PayloadField& field = kPayloadFields[i];
-    if (std::string error = CheckFieldValue(field, *values[i]); !error.empty()) return {error, {}};
+    if (std::string error = ZeroByteError(field, *values[i]); !error.empty()) return {error, {}};
     plain.append(field.startMarker).append(*values[i]).append(field.endMarker);
   }
   if (plain.empty()) return {"no field given; set at least one of --menu-title, --menu-link, --css-url, --info-html", {}};
+  // Fields not given must read back empty too, or a marker inside a value would invent them.
+  for (std::size_t i = 0; i < kPayloadFields.size(); ++i) {
+    std::string error = ReadBackError(plain, kPayloadFields[i], values[i].value_or(Text()));
+    if (!error.empty()) return {error, {}};
+  }
   Text page(kPayloadBlockStart);
   page.append(EncryptPayloadText(plain, keyText, keyBits)).append(kPayloadBlockEnd);
   return {{}, page};
@@ -70,10 +80,20 @@ std::string DescribeDecryptionFailure(const PayloadDecryption& failure, std::str
   return {};
 }
 
-PageReading ReadPage(std::string_view page, std::string_view keyText, std::int32_t keyBits) {
+PageReading ReadPage(std::string_view file, std::string_view keyText, std::int32_t keyBits) {
+  // The program's download ends at the first zero byte; nothing after it counts.
+  std::string_view page = file.substr(0, file.find('\0'));
+  std::string where = page.size() < file.size()
+                          ? " before the zero byte at offset " + Number(page.size()) +
+                                ", where the program stops reading"
+                          : "";
   MarkedSpan span = FindBetween(page, kPayloadBlockStart, kPayloadBlockEnd);
-  if (span.outcome == MarkerSearch::kNoStartMarker) return {"no block start marker on the page", {}};
-  if (span.outcome == MarkerSearch::kNoEndMarker) return {"no block end marker after the block start marker", {}};
+  if (span.outcome == MarkerSearch::kNoStartMarker) {
+    return {where.empty() ? "no block start marker on the page" : "no block start marker" + where, {}};
+  }
+  if (span.outcome == MarkerSearch::kNoEndMarker) {
+    return {"no block end marker after the block start marker" + where, {}};
+  }
   std::string_view raw = page.substr(span.begin, span.length);
   if (raw.empty()) return {"the block between the markers is empty", {}};
   Text block = CleanPayloadBlock(raw);
