@@ -10,7 +10,6 @@ namespace zembrix {
 // first character that does not fit. Nothing readable gives 0.
 double NumberFromText(const Text& text);
 
-// Plain decimal.
 Text IntegerToText(long long value);
 
 // Up to 13 significant digits, no trailing zeros: 395 → "395", 395.5 → "395.5".

@@ -30,7 +30,7 @@ Placement ReadPlacement(const ProfileFile& file, int barWidth, int barHeight, in
   Placement placement;
   if (!file.Exists()) {
     placement.left = TruncToInt(centredLeft);
-    placement.top = TruncToInt(double(screenHeight) - taskbarHeight - barHeight - 2);
+    placement.top = maxTop;
     return placement;
   }
   placement.trans = ReadInteger(file, "trans", "20");

@@ -3,16 +3,10 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace zembrix {
 
 using Text = std::string;
-
-// Text made from bytes ends at the first zero byte.
-inline Text TextFromBytes(std::string_view bytes) {
-  return Text(bytes.substr(0, bytes.find('\0')));
-}
 
 // A byte that starts a two-byte GBK character; the byte after it belongs to the same character.
 inline bool IsGbkLeadByte(char byte) {

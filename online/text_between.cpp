@@ -4,7 +4,7 @@ namespace zembrix {
 namespace {
 
 // Every byte of 0x80 or more is taken with the byte after it, a little wider than
-// IsGbkLeadByte: the marker search has always treated 0x80 and 0xFF as lead bytes too.
+// IsGbkLeadByte, so that a page is cut the same way whatever bytes it holds.
 bool StartsTwoByteCharacter(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
 
 }  // namespace

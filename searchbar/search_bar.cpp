@@ -54,8 +54,9 @@ void SearchBar::OnCreated() {
   form_.MoveWindow({.top = placement.top});
   SetTransparency(placement.trans);
 
-  // The tray icon belongs here, before the topmost timer starts; the start-up hint, the first
-  // online menu refresh and its timer follow the timer.
+  // The start-up order around the topmost timer: tray icon, topmost timer, start-up hint, first
+  // online menu refresh, menu timer. The tray icon and what follows the timer join as the
+  // tray and online parts arrive.
   host_.SetTimer(BarTimer::Topmost, kTopmostPeriodMs);
   expanded_ = true;
 }

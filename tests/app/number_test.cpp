@@ -35,11 +35,6 @@ INSTANTIATE_TEST_SUITE_P(
                     // Ordinary Chinese text is not a number.
                     NumberCase{"宽度", 0}, NumberCase{"３宽", 3}));
 
-TEST(NumberFromTextTest, CharsetOfLiteralsIsGbk) {
-  // Every Chinese literal in the program is GBK: "宽" is 0xBF 0xED.
-  EXPECT_EQ(Text("宽"), Text("\xBF\xED"));
-}
-
 TEST(RealToTextTest, ThirteenSignificantDigitsWithoutTrailingZeros) {
   EXPECT_EQ(RealToText(395), "395");
   EXPECT_EQ(RealToText(395.5), "395.5");
