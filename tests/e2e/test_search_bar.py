@@ -138,6 +138,12 @@ class SearchBarTest(WidgetTestCase):
                         self.assertTrue(browser["visible"])
                         self.assertEqual(place(browser), want["browser"])
                         self.assertEqual(self.read_file(PAGE_FILES[box]), widget_page(box))
+                        # Once the bar is idle its browser control fills the browser's place.
+                        self.wait_ready()
+                        site = self.widget_frame(self.bar())["children"][0]
+                        [control] = site["children"]
+                        self.assertEqual((control["class"], place(control)),
+                                         ("AtlAxWin", (0, 0, *want["browser"][2:])))
 
                     # What the screen shows: the title strip in the box's colour, and the white
                     # Amazon China frame.
